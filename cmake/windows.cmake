@@ -1,0 +1,42 @@
+# Windows tree (mingw-w64): the program, the resource library and the end-to-end driver.
+enable_language(RC)
+set(TW_WIN_LIBS comctl32 comdlg32 gdi32 user32 shell32 winmm advapi32)
+
+file(GLOB TW_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
+foreach(dir ${TW_CORE_DIRS})
+  file(GLOB _win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*_win.cpp)
+  list(APPEND TW_APP_SOURCES ${_win})
+endforeach()
+add_executable(tidewell WIN32 ${TW_APP_SOURCES} ${CMAKE_SOURCE_DIR}/resources/tidewell.rc)
+target_include_directories(tidewell PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(tidewell PRIVATE twcore ${TW_WIN_LIBS})
+target_link_options(tidewell PRIVATE -static -static-libgcc -static-libstdc++)
+target_compile_definitions(tidewell PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0500 WINVER=0x0500 _WIN32_WINNT=0x0500)
+
+# Resource-only library: strings and menus, no code but an entry point that says yes.
+add_library(Tw-L SHARED ${CMAKE_SOURCE_DIR}/resources/lang/de/Tw-L.rc ${CMAKE_SOURCE_DIR}/resources/lang/de/twl_entry.c)
+set_target_properties(Tw-L PROPERTIES PREFIX "" OUTPUT_NAME "Tw-L")
+target_include_directories(Tw-L PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(TWL_ENTRY _TwlEntry@12)
+else()
+  set(TWL_ENTRY TwlEntry)
+endif()
+target_link_options(Tw-L PRIVATE -nostdlib -Wl,--entry,${TWL_ENTRY} -s)
+target_link_libraries(Tw-L PRIVATE kernel32)
+
+# End-to-end driver: starts the program, drives it by window messages, reads back texts.
+file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(tw_e2e ${TW_E2E_SOURCES})
+target_include_directories(tw_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(tw_e2e PRIVATE twcore ${TW_WIN_LIBS})
+target_link_options(tw_e2e PRIVATE -static -static-libgcc -static-libstdc++)
+target_compile_definitions(tw_e2e PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+
+# Each end-to-end case is one driver verb; the driver copies data into a fresh folder.
+set(TW_E2E_CASES start-close)
+foreach(case ${TW_E2E_CASES})
+  add_test(NAME e2e_${case}
+           COMMAND tw_e2e ${case} $<TARGET_FILE:tidewell> ${CMAKE_SOURCE_DIR}/data)
+  set_tests_properties(e2e_${case} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+endforeach()

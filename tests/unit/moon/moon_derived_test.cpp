@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "calendar/moon_derived.h"
+
+namespace tw {
+namespace {
+
+MoonDayRecord Quiet() { return EmptyMoonRecord(); }
+
+TEST(MoonDerived, ElementsFollowTheZodiacInFours) {
+  EXPECT_EQ(ElementOf(0), kElementFire);    // Aries
+  EXPECT_EQ(ElementOf(1), kElementEarth);   // Taurus
+  EXPECT_EQ(ElementOf(2), kElementAir);     // Gemini
+  EXPECT_EQ(ElementOf(3), kElementWater);   // Cancer
+  EXPECT_EQ(ElementOf(8), kElementFire);    // Sagittarius
+  EXPECT_EQ(ElementOf(11), kElementWater);  // Pisces
+}
+
+TEST(MoonDerived, SeasonOfTheDayComesFromTheSunSign) {
+  MoonDayRecord r = Quiet();
+  const int expect[12] = {0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3};
+  for (int s = 0; s < 12; ++s) {
+    r.SetSunSign(s);
+    r.SetSunConstellation((s + 6) % 12);  // must not matter
+    EXPECT_EQ(SeasonOfDay(r), expect[s]) << s;
+  }
+}
+
+TEST(MoonDerived, SeasonStartedOnAnEventDay) {
+  MoonDayRecord r = Quiet();
+  r.SetEventTime(MoonEvent::Season, 600);
+  r.SetSunSign(0);
+  EXPECT_EQ(SeasonStarted(r), 0);
+  r.SetSunSign(3);
+  EXPECT_EQ(SeasonStarted(r), 1);
+  r.SetSunSign(6);
+  EXPECT_EQ(SeasonStarted(r), 2);
+  r.SetSunSign(9);
+  EXPECT_EQ(SeasonStarted(r), 3);
+  // The sign before a season start counts for the new season; Pisces stays in range.
+  r.SetSunSign(2);
+  EXPECT_EQ(SeasonStarted(r), 1);
+  r.SetSunSign(11);
+  EXPECT_EQ(SeasonStarted(r), 0);
+}
+
+TEST(MoonDerived, PhasePictureWithoutEvent) {
+  MoonDayRecord r = Quiet();
+  r.SetIllumination(50);
+  r.SetWaxing(true);
+  EXPECT_EQ(PhasePicture(r), 10);
+  r.SetWaxing(false);
+  EXPECT_EQ(PhasePicture(r), 30);
+  r.SetIllumination(0);
+  EXPECT_EQ(PhasePicture(r), 40);
+  r.SetWaxing(true);
+  EXPECT_EQ(PhasePicture(r), 40);
+  r.SetIllumination(100);
+  EXPECT_EQ(PhasePicture(r), 20);
+  r.SetIllumination(4);  // q = 0 waxing: the new moon picture, never 0
+  EXPECT_EQ(PhasePicture(r), 40);
+  r.SetIllumination(99);
+  EXPECT_EQ(PhasePicture(r), 19);
+  r.SetWaxing(false);
+  EXPECT_EQ(PhasePicture(r), 21);
+}
+
+TEST(MoonDerived, PhasePictureOnEventDaysAndDamagedValues) {
+  MoonDayRecord r = Quiet();
+  r.SetEventTime(MoonEvent::Phase, 0);  // low byte 0 must not read as illumination
+  r.SetWaxing(true);
+  EXPECT_EQ(PhasePicture(r), 40);
+  r.SetWaxing(false);
+  EXPECT_EQ(PhasePicture(r), 20);
+  // An illumination beyond 100 from a damaged file still picks one of the 40 pictures.
+  MoonDayRecord bad = Quiet();
+  bad.SetIllumination(255);
+  for (bool waxing : {true, false}) {
+    bad.SetWaxing(waxing);
+    EXPECT_GE(PhasePicture(bad), 1);
+    EXPECT_LE(PhasePicture(bad), 40);
+  }
+}
+
+TEST(MoonDerived, DrawnMoonSize) {
+  MoonDayRecord r = Quiet();
+  r.SetDistance(100);
+  EXPECT_EQ(MoonSizePercent(r), 50);
+  r.SetDistance(0);
+  EXPECT_EQ(MoonSizePercent(r), 100);
+  r.SetDistance(51);
+  EXPECT_EQ(MoonSizePercent(r), 75);
+  r.SetDistance(200);
+  EXPECT_EQ(MoonSizePercent(r), 50);
+  r.SetEventTime(MoonEvent::Distance, 1439);
+  r.SetApproaching(true);  // apogee
+  EXPECT_EQ(MoonSizePercent(r), 50);
+  r.SetApproaching(false);  // perigee
+  EXPECT_EQ(MoonSizePercent(r), 100);
+}
+
+TEST(MoonDerived, SternbildChoosesConstellationAndItsTime) {
+  MoonDayRecord r = Quiet();
+  r.SetSunSign(4);
+  r.SetSunConstellation(5);
+  r.SetMoonSign(7);
+  r.SetMoonConstellation(8);
+  r.SetEventTime(MoonEvent::SunSign, 100);
+  r.SetEventTime(MoonEvent::MoonConstellation, 900);
+  SkyPosition p = SunPosition(r, false);
+  EXPECT_EQ(p.sign, 4);
+  EXPECT_EQ(p.changeTime, 100);
+  p = SunPosition(r, true);
+  EXPECT_EQ(p.sign, 5);
+  EXPECT_EQ(p.changeTime, kNoEvent);
+  p = MoonPosition(r, false);
+  EXPECT_EQ(p.sign, 7);
+  EXPECT_EQ(p.changeTime, kNoEvent);
+  p = MoonPosition(r, true);
+  EXPECT_EQ(p.sign, 8);
+  EXPECT_EQ(p.changeTime, 900);
+}
+
+TEST(MoonDerived, NoonRuleAndDamagedSignNibbles) {
+  EXPECT_EQ(NoonSign({1, 720}), 1);
+  EXPECT_EQ(NoonSign({1, 721}), 0);
+  EXPECT_EQ(NoonSign({0, 1080}), 11);
+  EXPECT_EQ(NoonSign({0, 0}), 0);
+  EXPECT_EQ(NoonSign({5, kNoEvent}), 5);
+  MoonDayRecord r = Quiet();
+  r.SetSunSign(14);
+  r.SetMoonConstellation(15);
+  EXPECT_EQ(SunPosition(r, false).sign, 2);
+  EXPECT_EQ(MoonPosition(r, true).sign, 3);
+  EXPECT_EQ(SeasonOfDay(r), 0);
+}
+
+}  // namespace
+}  // namespace tw

@@ -3,6 +3,9 @@ file(GLOB TWCAL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/twcal/*.cpp)
 if(TWCAL_SOURCES)
   add_executable(twcal ${TWCAL_SOURCES})
   target_link_libraries(twcal PRIVATE twcore)
+  add_test(NAME twcal_exit_codes
+           COMMAND ${CMAKE_COMMAND} -DTWCAL=$<TARGET_FILE:twcal> -DWORK=${CMAKE_BINARY_DIR}/twcal_exit
+                   -P ${CMAKE_SOURCE_DIR}/tests/unit/twcal/twcal_exit_codes.cmake)
 endif()
 
 foreach(tooldir mkmoondat)

@@ -1,0 +1,363 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/settings.h"
+#include "core/settings_values.h"
+
+namespace tw {
+namespace {
+
+constexpr ScreenMetrics kScreen{1280, 1024};
+
+SettingsValues Load(const Profile& p, LocaleValues locale = {}, bool wave = true) {
+  SettingsValues v;
+  // Start from values that differ from every default, so a field that loading forgets
+  // shows up.
+  v.infoWidth = v.infoHeight = v.legendHeight = v.conditionHeight = -5;
+  v.preference = v.daySize = v.lastReco = v.testYear = v.cond = v.lastRecoSel = -5;
+  LoadStartValues(p, locale, kScreen, wave, v);
+  return v;
+}
+
+TEST(StartValues, MissingFileGivesTheDefaults) {
+  MemoryProfile p;
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.dataPath, "");
+  EXPECT_EQ(v.posX, 0);
+  EXPECT_EQ(v.width, 0);
+  EXPECT_EQ(v.infoWidth, 256);
+  EXPECT_EQ(v.infoHeight, 76);
+  EXPECT_EQ(v.legendHeight, 0);
+  EXPECT_EQ(v.conditionHeight, 0);
+  EXPECT_EQ(v.preference, 46448);
+  EXPECT_EQ(v.daySize, 2);
+  EXPECT_EQ(v.newVersion, 1);
+  EXPECT_EQ(v.liste, 1);
+  EXPECT_EQ(v.data, 255);
+  EXPECT_EQ(v.show2DigitYear, 0);
+  EXPECT_EQ(v.showHoliday, 1);
+  EXPECT_EQ(v.showNameday, 0);
+  EXPECT_EQ(v.lastReco, 0);  // the default 32000 is out of range
+  EXPECT_EQ(v.testYear, 1997);
+  EXPECT_EQ(v.numberOfTestYearsAllTests, 10);
+  EXPECT_EQ(v.helpFile, "tw-d.hlp");
+  EXPECT_EQ(v.nextSave, 1);
+  EXPECT_EQ(v.saveWidths[0], 22);
+  EXPECT_EQ(v.saveWidths[1], 178);
+  EXPECT_EQ(v.saveWidths[9], 200);
+  EXPECT_EQ(v.font, "Arial");
+  EXPECT_EQ(v.fontSize, 100);
+  EXPECT_EQ(v.fontWeight, 400);
+  EXPECT_EQ(v.printFontSize, 110);
+  EXPECT_EQ(v.margins[0], 10);
+  EXPECT_EQ(v.margins[5], 3);
+  EXPECT_EQ(v.margins[10], 0);
+  EXPECT_EQ(v.printSizes[5], 90);
+  EXPECT_EQ(v.printSizesLandscape[5], 156);
+  EXPECT_EQ(v.cond, 0);
+  EXPECT_EQ(v.lastRecoSel, 0);
+  EXPECT_EQ(v.searchEnd, 149747);
+  EXPECT_EQ(v.rhythmTexts[0], "X X");
+  EXPECT_EQ(v.rhythmTexts[6], "X X");
+  EXPECT_EQ(v.markTexts[0], "");
+  EXPECT_EQ(v.recentFiles[0], "");
+  EXPECT_EQ(v.conditionWords[55], 0);
+  EXPECT_EQ(v.colours.entry[9], 0xffu);
+  EXPECT_EQ(v.colours.entry[19], 0x4000c0u);
+}
+
+TEST(StartValues, PanelSizesOutsideTheScreen) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetInfoWidth, -1);
+  SetSettingNumber(p, kSetInfoHeight, 1025);
+  SetSettingNumber(p, kSetLegendHeight, -1);
+  SetSettingNumber(p, kSetConditionHeight, 2000);
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.infoWidth, 256);
+  EXPECT_EQ(v.infoHeight, 76);
+  EXPECT_EQ(v.legendHeight, 76);
+  EXPECT_EQ(v.conditionHeight, 76);
+
+  SetSettingNumber(p, kSetInfoWidth, 1280);
+  SetSettingNumber(p, kSetInfoHeight, 1024);
+  SetSettingNumber(p, kSetLegendHeight, 0);
+  SetSettingNumber(p, kSetConditionHeight, 1024);
+  v = Load(p);
+  EXPECT_EQ(v.infoWidth, 1280);
+  EXPECT_EQ(v.infoHeight, 1024);
+  EXPECT_EQ(v.legendHeight, 0);
+  EXPECT_EQ(v.conditionHeight, 1024);
+
+  SetSettingNumber(p, kSetInfoWidth, 1281);
+  EXPECT_EQ(Load(p).infoWidth, 256);
+  SetSettingNumber(p, kSetInfoWidth, 0);
+  EXPECT_EQ(Load(p).infoWidth, 0);
+}
+
+TEST(StartValues, FrameRectangleLimits) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetPosX, -20);
+  SetSettingNumber(p, kSetPosY, -21);
+  SetSettingNumber(p, kSetWidth, 1280);
+  SetSettingNumber(p, kSetHeight, 1025);
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.posX, -20);
+  EXPECT_EQ(v.posY, 0);
+  EXPECT_EQ(v.width, 1280);
+  EXPECT_EQ(v.height, 0);
+  SetSettingNumber(p, kSetPosX, -21);
+  SetSettingNumber(p, kSetPosY, 1024);
+  SetSettingNumber(p, kSetWidth, -1);
+  v = Load(p);
+  EXPECT_EQ(v.posX, 0);
+  EXPECT_EQ(v.posY, 1024);
+  EXPECT_EQ(v.width, 0);
+}
+
+TEST(StartValues, YearSlotAndSelectionRanges) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetTestYear, 2051);
+  SetSettingNumber(p, kSetLastReco, 768);
+  SetSettingNumber(p, kSetLastRecoSel, 128);
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.testYear, 1997);
+  EXPECT_EQ(v.lastReco, 768);
+  EXPECT_EQ(v.lastRecoSel, 128);
+
+  SetSettingNumber(p, kSetTestYear, 2050);
+  SetSettingNumber(p, kSetLastReco, 769);
+  SetSettingNumber(p, kSetLastRecoSel, 129);
+  v = Load(p);
+  EXPECT_EQ(v.testYear, 2050);
+  EXPECT_EQ(v.lastReco, 0);
+  EXPECT_EQ(v.lastRecoSel, 0);
+
+  SetSettingNumber(p, kSetTestYear, 1600);
+  SetSettingNumber(p, kSetLastReco, -1);
+  SetSettingNumber(p, kSetLastRecoSel, -1);
+  v = Load(p);
+  EXPECT_EQ(v.testYear, 1600);
+  EXPECT_EQ(v.lastReco, 0);
+  EXPECT_EQ(v.lastRecoSel, 0);
+  SetSettingNumber(p, kSetTestYear, 1599);
+  EXPECT_EQ(Load(p).testYear, 1997);
+}
+
+TEST(StartValues, SearchEndStopsAtTheLastCalendarDay) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetSearchEnd, 0);
+  EXPECT_EQ(Load(p).searchEnd, kLastCalendarDay);
+  SetSettingNumber(p, kSetSearchEnd, kLastCalendarDay + 1);
+  EXPECT_EQ(Load(p).searchEnd, kLastCalendarDay);
+  SetSettingNumber(p, kSetSearchEnd, kLastCalendarDay);
+  EXPECT_EQ(Load(p).searchEnd, kLastCalendarDay);
+  SetSettingNumber(p, kSetSearchEnd, 130000);
+  EXPECT_EQ(Load(p).searchEnd, 130000);
+  EXPECT_EQ(kLastCalendarDay, DayFromDate(2049, 12, 31));
+}
+
+TEST(StartValues, PreferenceLosesBitZeroAndDaySizeStaysInItsSteps) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetPreference, 0x1ff71);
+  SetSettingNumber(p, kSetDaySize, 4);
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.preference, 0x1ff70);
+  EXPECT_EQ(v.daySize, 4);
+  SetSettingNumber(p, kSetPreference, -1);
+  SetSettingNumber(p, kSetDaySize, 5);
+  v = Load(p);
+  EXPECT_EQ(v.preference, -2);
+  EXPECT_EQ(v.daySize, 2);
+  SetSettingNumber(p, kSetDaySize, 0);
+  EXPECT_EQ(Load(p).daySize, 2);
+}
+
+TEST(StartValues, ConditionIndexStaysAmongTheEightNames) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetCond, 7);
+  EXPECT_EQ(Load(p).cond, 7);
+  SetSettingNumber(p, kSetCond, 8);
+  EXPECT_EQ(Load(p).cond, 0);
+  SetSettingNumber(p, kSetCond, -1);
+  EXPECT_EQ(Load(p).cond, 0);
+}
+
+TEST(StartValues, SoundNeedsAWaveDevice) {
+  MemoryProfile p;
+  SetSettingNumber(p, kSetSound, 1);
+  EXPECT_EQ(Load(p, {}, true).sound, 1);
+  EXPECT_EQ(Load(p, {}, false).sound, 0);
+}
+
+TEST(StartValues, TwoDigitYearDefaultFollowsTheLocale) {
+  MemoryProfile p;
+  LocaleValues twoDigit;
+  twoDigit.centuryFlag = 0;
+  SettingsValues v = Load(p, twoDigit);
+  EXPECT_EQ(v.show2DigitYear, 1);
+  EXPECT_EQ(v.saveWidths[1], 158);
+  SetSettingNumber(p, kSetShow2DigitYear, 0);
+  EXPECT_EQ(Load(p, twoDigit).show2DigitYear, 0);
+}
+
+TEST(StartValues, DateColumnWidthReplacesTheStoredOne) {
+  EXPECT_EQ(DateColumnWidth(true, true, false), 178);
+  EXPECT_EQ(DateColumnWidth(true, true, true), 158);
+  EXPECT_EQ(DateColumnWidth(true, false, true), 122);
+  EXPECT_EQ(DateColumnWidth(false, true, false), 158);
+  EXPECT_EQ(DateColumnWidth(false, true, true), 138);
+  EXPECT_EQ(DateColumnWidth(false, false, false), 102);
+
+  MemoryProfile p;
+  SetSettingText(p, kSetSaveWidths, "1 2 3 4 5 6 7 8 9 10");
+  SetSettingNumber(p, kSetShowYear, 0);
+  SetSettingNumber(p, kSetShowDayOfWeek, 0);
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.saveWidths[0], 1);
+  EXPECT_EQ(v.saveWidths[1], 102);
+  EXPECT_EQ(v.saveWidths[2], 3);
+  EXPECT_EQ(v.saveWidths[9], 10);
+}
+
+TEST(StartValues, MarginChecks) {
+  MemoryProfile p;
+  SetSettingText(p, kSetMargins, "5 6 7 8 0 0 4 1 1 1 1");
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.margins[0], 5);
+  EXPECT_EQ(v.margins[5], 1);
+  EXPECT_EQ(v.margins[6], 0);
+  EXPECT_EQ(v.margins[10], 1);
+  SetSettingText(p, kSetMargins, "5 6 7 8 0 -3 3");
+  v = Load(p);
+  EXPECT_EQ(v.margins[5], 1);
+  EXPECT_EQ(v.margins[6], 3);
+  EXPECT_EQ(v.margins[7], 0);  // missing numbers read 0
+  SetSettingText(p, kSetMargins, "5 6 7 8 0 2 -1");
+  EXPECT_EQ(Load(p).margins[6], 0);
+}
+
+TEST(StartValues, PrintSizeDefaultsInInches) {
+  MemoryProfile p;
+  LocaleValues us;
+  us.measurement = 1;
+  SetSettingNumber(p, kSetSizeDate, 50);
+  SettingsValues v = Load(p, us);
+  EXPECT_EQ(v.printSizes[0], 4 * 1000 / 254);
+  EXPECT_EQ(v.printSizes[1], 50);  // a stored value is not converted
+  EXPECT_EQ(v.printSizes[5], 354);
+  EXPECT_EQ(v.printSizesLandscape[5], 614);
+  EXPECT_EQ(v.printSizesLandscape[9], 141);
+}
+
+TEST(StartValues, FontsAndTexts) {
+  MemoryProfile p;
+  SetSettingText(p, kSetFontSize, "0 700");
+  SetSettingText(p, kSetPrintFont, "Times New Roman");
+  SetSettingText(p, kSetC1, "");
+  SetSettingText(p, kSetC2, "Q Quer");
+  SetSettingText(p, kSetPath, "D:\\Daten");
+  SetSettingText(p, kSetTextRed, "rot");
+  SetSettingText(p, kSetTextMinus, "minus");
+  SetSettingText(p, kSetFile3, "C:\\a.twd");
+  SetSettingText(p, kSetCond3, "1 2 3 4 5 6 7 8 9 10 11 12 13 14");
+  SetSettingText(p, kSetCText8, "Hoch");
+  SettingsValues v = Load(p);
+  EXPECT_EQ(v.fontSize, 0);
+  EXPECT_EQ(EffectiveFontSize(v.fontSize), 120);
+  EXPECT_EQ(v.fontWeight, 700);
+  EXPECT_EQ(v.printFont, "Times New Roman");
+  EXPECT_EQ(v.rhythmTexts[0], "");  // present but empty: the built-in label stays
+  EXPECT_EQ(v.rhythmTexts[1], "Q Quer");
+  EXPECT_EQ(v.rhythmTexts[2], "X X");
+  EXPECT_EQ(v.dataPath, "D:\\Daten\\");
+  EXPECT_EQ(v.markTexts[0], "rot");
+  EXPECT_EQ(v.markTexts[4], "minus");
+  EXPECT_EQ(v.recentFiles[2], "C:\\a.twd");
+  EXPECT_EQ(v.conditionWords[13], 0);
+  EXPECT_EQ(v.conditionWords[14], 1);
+  EXPECT_EQ(v.conditionWords[27], 14);
+  EXPECT_EQ(v.conditionWords[28], 0);
+  EXPECT_EQ(v.conditionNames[7], "Hoch");
+
+  SetSettingText(p, kSetPath, "D:\\Daten\\");
+  EXPECT_EQ(Load(p).dataPath, "D:\\Daten\\");
+}
+
+TEST(ExitValues, WritesTheRunningKeysAndNothingElse) {
+  MemoryProfile p;
+  SettingsValues v = Load(p);
+  v.posX = 10;
+  v.infoWidth = 300;
+  v.sternbild = 1;
+  v.searchEnd = 150000;
+  v.lastReco = 12;
+  v.numberOfTestYearsAllTests = 3;
+  v.saveWidths[4] = 99;
+  v.preference = 0x10;  // written by the options pages, not at exit
+  v.daySize = 4;
+  WriteExitValues(p, v);
+  std::string raw;
+  ASSERT_TRUE(p.Get("TidewellGeneral", "PosX", raw));
+  EXPECT_EQ(raw, "10");
+  ASSERT_TRUE(p.Get("TidewellGeneral", "SaveWidths", raw));
+  EXPECT_EQ(raw, "22 178 134 30 99 480 250 250 250 200");
+  ASSERT_TRUE(p.Get("TidewellConditions", "SearchEnd", raw));
+  EXPECT_EQ(raw, "150000");
+  ASSERT_TRUE(p.Get("TidewellConditions", "LastRecoSel", raw));
+  ASSERT_TRUE(p.Get("TidewellConditions", "Cond", raw));
+  EXPECT_FALSE(p.Get("TidewellGeneral", "Preference", raw));
+  EXPECT_FALSE(p.Get("TidewellGeneral", "DaySize", raw));
+  EXPECT_FALSE(p.Get("TidewellGeneral", "Path", raw));
+  EXPECT_FALSE(p.Get("TidewellGeneral", "Oskelin", raw));
+  EXPECT_FALSE(p.Get("TidewellGeneral", "NewVersion", raw));
+
+  SettingsValues back = Load(p);
+  EXPECT_EQ(back.posX, 10);
+  EXPECT_EQ(back.infoWidth, 300);
+  EXPECT_EQ(back.sternbild, 1);
+  EXPECT_EQ(back.searchEnd, 150000);
+  EXPECT_EQ(back.lastReco, 12);
+  EXPECT_EQ(back.numberOfTestYearsAllTests, 3);
+  EXPECT_EQ(back.saveWidths[4], 99);
+  EXPECT_EQ(p.sections["TidewellGeneral"].size(), 26u);
+  EXPECT_EQ(p.sections["TidewellConditions"].size(), 3u);
+}
+
+TEST(ExitValues, NextSaveCyclesOneToFour) {
+  EXPECT_EQ(NextSaveAfter(1), 2);
+  EXPECT_EQ(NextSaveAfter(3), 4);
+  EXPECT_EQ(NextSaveAfter(4), 1);
+  EXPECT_EQ(NextSaveAfter(0), 1);
+  EXPECT_EQ(NextSaveAfter(9), 1);
+  MemoryProfile p;
+  SettingsValues v;
+  v.nextSave = 4;
+  AdvanceNextSave(p, v);
+  EXPECT_EQ(v.nextSave, 1);
+  EXPECT_EQ(GetSettingNumber(p, kSetNextSave, 0), 1);
+}
+
+TEST(ExitValues, FontAndMarginWriters) {
+  MemoryProfile p;
+  SettingsValues v;
+  v.font = "Verdana";
+  v.fontSize = 0;
+  v.fontWeight = 700;
+  v.printFontSize = 90;
+  v.margins[10] = 1;
+  WriteScreenFont(p, v);
+  WritePrintFont(p, v);
+  WriteMargins(p, v);
+  std::string raw;
+  ASSERT_TRUE(p.Get("TidewellFonts", "FontSize", raw));
+  EXPECT_EQ(raw, "0 700");
+  ASSERT_TRUE(p.Get("TidewellFonts", "PrintFontSize", raw));
+  EXPECT_EQ(raw, "90 400");
+  ASSERT_TRUE(p.Get("TidewellPrint", "Margins", raw));
+  EXPECT_EQ(raw, "10 8 10 8 1 3 2 1 1 0 1");
+  EXPECT_EQ(Load(p).font, "Verdana");
+}
+
+}  // namespace
+}  // namespace tw

@@ -2,6 +2,9 @@
 
 #include <new>
 #include <type_traits>
+#ifdef _WIN32
+#include <share.h>
+#endif
 
 #include "calendar/moon_messages.h"
 
@@ -14,7 +17,12 @@ static_assert(std::is_trivially_copyable_v<MoonDayRecord>);
 bool MoonData::Open(const std::string& dataDir) {
   Close();
   path_ = dataDir + "Moon.dat";
+#ifdef _WIN32
+  // Nobody may rewrite the data while the program reads windows of it.
+  file_ = _fsopen(path_.c_str(), "rb", _SH_DENYWR);
+#else
   file_ = std::fopen(path_.c_str(), "rb");
+#endif
   if (!file_) {
     sink_.ShowMessage(kMsgError, kMsgMoonFileMissing, {path_});
     return false;

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "bio/rhythm.h"
+
+namespace tw {
+namespace {
+
+TEST(RhythmTables, SineSamplesOfTheFirstRhythm) {
+  const SampleTable& t = GetCurveTables().Of(0, false);
+  ASSERT_EQ(t.size(), 96u);
+  EXPECT_EQ(t[0], 0);
+  EXPECT_EQ(t[1], 68);
+  EXPECT_EQ(t[2], 136);
+  EXPECT_EQ(t[3], 203);
+  EXPECT_EQ(t[23], 1000);
+  EXPECT_EQ(t[46], 0);
+  EXPECT_EQ(t[69], -1000);
+}
+
+TEST(RhythmTables, SawtoothSamplesOfTheFirstRhythm) {
+  const SampleTable& t = GetCurveTables().Of(0, true);
+  ASSERT_EQ(t.size(), 96u);
+  EXPECT_EQ(t[0], 0);
+  EXPECT_EQ(t[1], 38);
+  EXPECT_EQ(t[2], 76);
+  EXPECT_EQ(t[3], 113);
+  EXPECT_EQ(t[41], 1000);
+  const int32_t fall[] = {800, 600, 400, 200, 0};
+  for (int j = 0; j < 5; ++j) EXPECT_EQ(t[42 + j], fall[j]) << 42 + j;
+  EXPECT_EQ(t[47], -38);
+  EXPECT_EQ(t[87], -1000);
+  const int32_t rise[] = {-800, -600, -400, -200};
+  for (int j = 0; j < 4; ++j) EXPECT_EQ(t[88 + j], rise[j]) << 88 + j;
+}
+
+TEST(RhythmTables, EveryTableHasItsShapeAndRepeatsItsFirstFourSamples) {
+  const CurveTables& tables = GetCurveTables();
+  for (int r = 0; r < kRhythmCount; ++r) {
+    const int32_t p = RhythmPeriods[r];
+    for (bool saw : {false, true}) {
+      const SampleTable& t = tables.Of(r, saw);
+      ASSERT_EQ(t.size(), static_cast<size_t>(4 * p + 4)) << r;
+      for (int k = 0; k < 4; ++k) EXPECT_EQ(t[4 * p + k], t[k]) << r << saw;
+      int32_t lo = 0, hi = 0;
+      for (int32_t v : t) {
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+      }
+      EXPECT_EQ(hi, 1000) << r << saw;
+      EXPECT_EQ(lo, -1000) << r << saw;
+    }
+    // The sine peaks a quarter period after its zero, the sawtooth shortly before half.
+    EXPECT_EQ(tables.Of(r, false)[p], 1000);
+    EXPECT_EQ(tables.Of(r, false)[2 * p], 0);
+    EXPECT_EQ(tables.Of(r, false)[3 * p], -1000);
+    EXPECT_EQ(tables.Of(r, true)[2 * p - 5], 1000);
+    EXPECT_EQ(tables.Of(r, true)[2 * p], 0);
+    EXPECT_EQ(tables.Of(r, true)[4 * p - 5], -1000);
+  }
+}
+
+TEST(RhythmTables, TablesAreIndexedSineFirstThenSawtooth) {
+  const CurveTables& tables = GetCurveTables();
+  for (int r = 0; r < kRhythmCount; ++r) {
+    EXPECT_EQ(tables.table[r], &tables.Of(r, false));
+    EXPECT_EQ(tables.table[r + 7], &tables.Of(r, true));
+    EXPECT_EQ(*tables.table[r + 7], MakeSawtoothTable(RhythmPeriods[r]));
+  }
+}
+
+TEST(RhythmValues, EveryRhythmIsZeroOnTheBirthday) {
+  const DayNumber birthday = DayFromDate(1970, 5, 17);
+  for (int r = 0; r < kRhythmCount; ++r) {
+    EXPECT_EQ(RhythmDayValue(r, birthday, birthday, false), 0);
+    EXPECT_EQ(RhythmDayValue(r, birthday, birthday, true), 0);
+  }
+}
+
+TEST(RhythmValues, DaysFollowThePeriod) {
+  const DayNumber b = 140000;
+  EXPECT_EQ(RhythmDayValue(0, b, b + 23, false), 0);
+  EXPECT_EQ(RhythmDayValue(0, b, b + 46, false), 0);
+  // Day 6 sits at sample 24, one quarter day after the top at sample 23.
+  EXPECT_EQ(RhythmDayValue(0, b, b + 6, false), GetCurveTables().Of(0, false)[24]);
+  for (int r = 0; r < kRhythmCount; ++r)
+    for (int n = 0; n < 60; ++n)
+      EXPECT_EQ(RhythmDayValue(r, b, b + n, true), RhythmDayValue(r, b, b + n + RhythmPeriods[r], true));
+}
+
+TEST(RhythmValues, DaysBeforeTheBirthdayStayInsideTheTable) {
+  const DayNumber b = 140000;
+  for (int r = 0; r < kRhythmCount; ++r) {
+    EXPECT_EQ(RhythmPhase(r, -1), RhythmPeriods[r] - 1);
+    EXPECT_EQ(RhythmDayValue(r, b, b - 1, false), RhythmDayValue(r, b, b + RhythmPeriods[r] - 1, false));
+  }
+}
+
+TEST(RhythmValues, DayStartSampleWrapsAtPhaseZero) {
+  EXPECT_EQ(DayStartSample(0, 0), 90);
+  EXPECT_EQ(DayStartSample(0, 23), 90);
+  EXPECT_EQ(DayStartSample(0, 1), 2);
+  EXPECT_EQ(DayStartSample(6, 52), 4 * 52 - 2);
+  EXPECT_EQ(DayStartSample(1, -1), 4 * 27 - 2);
+}
+
+}  // namespace
+}  // namespace tw

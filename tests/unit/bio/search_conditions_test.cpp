@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "bio/search_conditions.h"
+
+namespace tw {
+namespace {
+
+TEST(SearchConditions, DefaultsWithoutSettings) {
+  MemoryProfile p;
+  SearchConditions c = LoadSearchConditions(p);
+  EXPECT_EQ(c.current, 0);
+  EXPECT_EQ(c.searchEnd, 149747);
+  EXPECT_EQ(DayFromDate(2009, 12, 30), 149747);
+  for (const auto& cond : c.conditions) {
+    EXPECT_STREQ(cond.name, "");
+    for (CurveCriteria w : cond.words) EXPECT_EQ(w, 0u);
+  }
+  EXPECT_EQ(ConditionListName(c.conditions[0], "(ohne Namen)"), "(ohne Namen)");
+}
+
+TEST(SearchConditions, SearchEndIsNormalized) {
+  MemoryProfile p;
+  p.Set("TidewellConditions", "SearchEnd", "0");
+  EXPECT_EQ(LoadSearchConditions(p).searchEnd, kLastCalendarDay);
+  p.Set("TidewellConditions", "SearchEnd", "164359");
+  EXPECT_EQ(LoadSearchConditions(p).searchEnd, kLastCalendarDay);
+  p.Set("TidewellConditions", "SearchEnd", "150000xyz");
+  EXPECT_EQ(LoadSearchConditions(p).searchEnd, 150000);
+  p.Set("TidewellConditions", "SearchEnd", "");
+  EXPECT_EQ(LoadSearchConditions(p).searchEnd, 149747);
+}
+
+TEST(SearchConditions, WordListsFillOddThenEvenCondition) {
+  MemoryProfile p;
+  p.Set("TidewellConditions", "Cond3", "5 0 0 0 0 0 64 4097 8194");
+  p.Set("TidewellConditions", "Cond7", "1  2 x3 7");
+  p.Set("TidewellConditions", "Cond", "5");
+  p.Set("TidewellConditions", "CText4", "Gipfel");
+  SearchConditions c = LoadSearchConditions(p);
+  EXPECT_EQ(c.current, 5);
+  EXPECT_EQ(c.conditions[2].words[0], 5u);
+  EXPECT_EQ(c.conditions[2].words[6], 64u);
+  EXPECT_EQ(c.conditions[3].words[0], 4097u);
+  EXPECT_EQ(c.conditions[3].words[1], 8194u);
+  EXPECT_EQ(c.conditions[3].words[2], 0u);
+  EXPECT_STREQ(c.conditions[3].name, "Gipfel");
+  // Past the blanks after each number; a field without digits reads 0.
+  EXPECT_EQ(c.conditions[6].words[0], 1u);
+  EXPECT_EQ(c.conditions[6].words[1], 2u);
+  EXPECT_EQ(c.conditions[6].words[2], 0u);
+  EXPECT_EQ(c.conditions[6].words[3], 7u);
+}
+
+TEST(SearchConditions, CurrentOutsideTheEightFallsBackToTheFirst) {
+  MemoryProfile p;
+  p.Set("TidewellConditions", "Cond", "8");
+  EXPECT_EQ(LoadSearchConditions(p).current, 0);
+  p.Set("TidewellConditions", "Cond", "-1");
+  EXPECT_EQ(LoadSearchConditions(p).current, 0);
+}
+
+TEST(SearchConditions, SaveWritesFourteenWordsPerKeyAndReadsBack) {
+  SearchConditions c;
+  c.conditions[0].words = {kCritZeroYes | kCritMandatory, 0, kCritRising, 0, 0, 0, 0};
+  c.conditions[1].words = {0, 0, 0, 0, 0, 0, kCritHigh};
+  c.conditions[7].words[3] = kCritCross47 | kCritAlternative;
+  c.conditions[0].SetName("Ein Name, der länger als einunddreißig Zeichen ist");
+  c.current = 7;
+  MemoryProfile p;
+  SaveSearchConditions(p, c);
+  std::string s;
+  ASSERT_TRUE(p.Get("TidewellConditions", "Cond1", s));
+  EXPECT_EQ(s, "4097 0 64 0 0 0 0 0 0 0 0 0 0 4 ");
+  ASSERT_TRUE(p.Get("TidewellConditions", "CText1", s));
+  EXPECT_EQ(s.size(), 31u);
+  SearchConditions back = LoadSearchConditions(p);
+  EXPECT_EQ(back.current, 7);
+  for (int i = 0; i < kConditionCount; ++i) {
+    EXPECT_EQ(back.conditions[i].words, c.conditions[i].words) << i;
+    EXPECT_STREQ(back.conditions[i].name, c.conditions[i].name);
+  }
+  SaveSearchEnd(p, 150001);
+  EXPECT_EQ(LoadSearchConditions(p).searchEnd, 150001);
+}
+
+}  // namespace
+}  // namespace tw

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <sstream>
+#include <cstddef>
 
 namespace tw {
 
@@ -53,45 +53,105 @@ static std::string Trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
+static bool SameNoCase(const std::string& a, const std::string& b) {
+  MemoryProfile::NoCase less;
+  return !less(a, b) && !less(b, a);
+}
+
+// The section name of a "[name]" line; false for any other line.
+static bool SectionOfLine(const std::string& raw, std::string& name) {
+  std::string line = Trim(raw);
+  if (line.empty() || line[0] != '[') return false;
+  size_t close = line.find(']');
+  name = Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+  return true;
+}
+
+// Key and value of a "key=value" line; false for comments and lines without "=".
+static bool EntryOfLine(const std::string& raw, std::string& key, std::string& value) {
+  std::string line = Trim(raw);
+  if (line.empty() || line[0] == ';') return false;
+  size_t eq = line.find('=');
+  if (eq == std::string::npos) return false;
+  key = Trim(line.substr(0, eq));
+  value = Trim(line.substr(eq + 1));
+  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+    value = value.substr(1, value.size() - 2);
+  return !key.empty();
+}
+
+static std::string WithoutLineBreaks(const std::string& s) {
+  std::string out;
+  for (char c : s)
+    if (c != '\r' && c != '\n') out += c;
+  return out;
+}
+
 FileProfile::FileProfile(std::string path) : path_(std::move(path)) {
   std::ifstream in(path_, std::ios::binary);
-  std::string line, section;
+  std::string line, section, name, key, value;
+  bool inSection = false;
   while (std::getline(in, line)) {
-    line = Trim(line);
-    if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      size_t close = line.find(']');
-      section = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines_.push_back(line);
+    if (SectionOfLine(line, name)) {
+      section = name;
+      inSection = true;
       if (sections.find(section) == sections.end()) {
         sections[section];
         sectionOrder.push_back(section);
       }
       continue;
     }
-    size_t eq = line.find('=');
-    if (eq == std::string::npos || section.empty()) continue;
-    MemoryProfile::Set(section, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+    if (!inSection || !EntryOfLine(line, key, value)) continue;
+    auto& entries = sections[section];
+    if (entries.find(key) == entries.end()) entries[key] = value;
   }
 }
 
-void FileProfile::Set(const std::string& section, const std::string& key, const std::string& value) {
+void FileProfile::Set(const std::string& rawSection, const std::string& rawKey,
+                      const std::string& rawValue) {
+  const std::string section = WithoutLineBreaks(rawSection);
+  const std::string key = WithoutLineBreaks(rawKey);
+  const std::string value = WithoutLineBreaks(rawValue);
   MemoryProfile::Set(section, key, value);
+
+  std::string name, k, v;
+  size_t header = lines_.size();
+  for (size_t i = 0; i < lines_.size(); ++i)
+    if (SectionOfLine(lines_[i], name) && SameNoCase(name, section)) {
+      header = i;
+      break;
+    }
+  if (header == lines_.size()) {
+    lines_.push_back("[" + section + "]");
+    lines_.push_back(key + "=" + value);
+  } else {
+    size_t lastFilled = header;
+    size_t i = header + 1;
+    bool replaced = false;
+    for (; i < lines_.size() && !SectionOfLine(lines_[i], name); ++i) {
+      if (EntryOfLine(lines_[i], k, v) && SameNoCase(k, key)) {
+        lines_[i] = k + "=" + value;
+        replaced = true;
+        break;
+      }
+      if (!Trim(lines_[i]).empty()) lastFilled = i;
+    }
+    if (!replaced)
+      lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastFilled + 1), key + "=" + value);
+  }
   Save();
 }
 
 bool FileProfile::Save() const {
-  std::ostringstream out;
-  for (const auto& name : sectionOrder) {
-    auto s = sections.find(name);
-    if (s == sections.end()) continue;
-    out << '[' << name << "]\r\n";
-    for (const auto& [k, v] : s->second) out << k << '=' << v << "\r\n";
-  }
+  std::string text;
+  for (const auto& line : lines_) text += line + "\r\n";
   std::string tmp = path_ + ".tmp";
   {
     std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
     if (!f) return false;
-    f << out.str();
+    f << text;
     if (!f) return false;
   }
   std::remove(path_.c_str());

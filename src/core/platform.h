@@ -78,17 +78,23 @@ class MemoryProfile : public Profile {
   std::vector<std::string> sectionOrder;  // keeps the file's order when written back
 };
 
-// Initialization file ("[Section]" lines and "key=value" lines). Every Set writes the file
-// back at once, so a crash never loses an already written setting.
+// Initialization file ("[Section]" lines and "key=value" lines), handled as the Win32
+// profile functions handle it: the first of duplicate sections or keys counts, a value in
+// quotes is read without them, and writing edits the file in place, so comments, blank
+// lines and the order of keys survive; a new key goes to the end of its section, a new
+// section to the end of the file. Every Set writes the file back at once, so a crash never
+// loses an already written setting.
 class FileProfile : public MemoryProfile {
  public:
   explicit FileProfile(std::string path);
+  // Line breaks in a key or value are dropped: they would split the entry into two lines.
   void Set(const std::string& section, const std::string& key, const std::string& value) override;
   bool Save() const;
   const std::string& path() const { return path_; }
 
  private:
   std::string path_;
+  std::vector<std::string> lines_;  // the file's lines without their line ends
 };
 
 // Today as a calendar date taken from the system clock in UTC.

@@ -40,3 +40,11 @@ foreach(case ${TW_E2E_CASES})
            COMMAND tw_e2e ${case} $<TARGET_FILE:tidewell> ${CMAKE_SOURCE_DIR}/data)
   set_tests_properties(e2e_${case} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 endforeach()
+
+# ---- res (resource library and artwork): Wine check of Tw-L.dll ----
+add_executable(twl_check ${CMAKE_SOURCE_DIR}/tests/wine_res/twl_check.cpp)
+target_include_directories(twl_check PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_options(twl_check PRIVATE -static -static-libgcc -static-libstdc++)
+add_dependencies(twl_check Tw-L)
+add_test(NAME wine_res_twl COMMAND twl_check $<TARGET_FILE:Tw-L>)
+# ---- end res ----

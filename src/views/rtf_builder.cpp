@@ -72,6 +72,17 @@ bool PutHeader(char*& pos, const char* end, int fontChoice, int tabWidth, const 
 
 }  // namespace
 
+RtfStyle RtfStyleFrom(const SettingsValues& settings, const LocaleValues& locale) {
+  RtfStyle style;
+  style.screenFont = settings.font;
+  style.screenFontSize = settings.fontSize;
+  style.printFont = settings.printFont;
+  style.printFontSize = settings.printFontSize;
+  for (int i = 0; i < 4; ++i) style.elementColours[i] = settings.colours.elements()[i];
+  style.timeLeadingZero = locale.timeLeadingZero != 0;
+  return style;
+}
+
 int RtfBaseSize(const RtfStyle& style, int fontChoice) {
   int size = fontChoice == 0 ? style.screenFontSize : style.printFontSize;
   if (size == 0) size = 120;

@@ -26,6 +26,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/platform.h"
+#include "core/settings_values.h"
+
 namespace tw {
 
 // Control set bits. Bits 0..3 carry a foreground colour code, bits 4..7 a background code.
@@ -79,6 +82,9 @@ struct RtfStyle {
   uint32_t elementColours[4] = {0xff, 0x47a8, 0xa9f5ee, 0xdaa556};  // 0x00BBGGRR
   bool timeLeadingZero = true;
 };
+
+// The style of the current settings: fonts, element colours, the locale's time format.
+RtfStyle RtfStyleFrom(const SettingsValues& settings, const LocaleValues& locale);
 
 // Base size in half-points written by "\fs" for the given font choice.
 int RtfBaseSize(const RtfStyle& style, int fontChoice);

@@ -327,3 +327,31 @@ TEST(RtfDocument, TypicalInfoPanelLine) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+TEST(RtfStyleFrom, TakesFontsColoursAndTimeFormatFromTheSettings) {
+  SettingsValues settings;
+  settings.font = "Verdana";
+  settings.fontSize = 0;
+  settings.printFont = "Courier";
+  settings.printFontSize = 90;
+  settings.colours.entry[kElementColourFirst + 3] = 0x102030;
+  LocaleValues locale;
+  locale.timeLeadingZero = 0;
+  RtfStyle style = RtfStyleFrom(settings, locale);
+  EXPECT_EQ(style.screenFont, "Verdana");
+  EXPECT_EQ(RtfBaseSize(style, 0), 24);
+  EXPECT_EQ(RtfBaseSize(style, 1), 18);
+  EXPECT_EQ(style.printFont, "Courier");
+  EXPECT_EQ(style.elementColours[0], settings.colours.entry[kElementColourFirst]);
+  EXPECT_EQ(style.elementColours[3], 0x102030u);
+  EXPECT_FALSE(style.timeLeadingZero);
+  char buf[64];
+  RtfTime(buf, buf + sizeof buf, 61, style);
+  EXPECT_STREQ(buf, "\\f1\\fs12  1:01\\f2\\fs18 ");
+}
+
+}  // namespace
+}  // namespace tw

@@ -231,15 +231,20 @@ char* SpecialDaysText(char* pos, const char* end, DayNumber d, const SpecialText
     // Once a piece does not fit, nothing more is written: no name may lose its colour
     // switch or leave a separator behind it.
     bool ok = true;
+    // Entries filled by hand may use all 68 bytes without a NUL.
+    char name[kSpecialNameSize + 1];
+    const std::string_view n = BoundedText(e.name, sizeof e.name);
+    std::memcpy(name, n.data(), n.size());
+    name[n.size()] = 0;
     if (options.rich) {
       pos = RtfControls(pos, end, kRtfForeColour | RtfFore(e.colour()), options.fontChoice, 0,
                         style, &ok);
-      if (ok) pos = RtfPlainToRich(pos, end, e.name, &ok);
+      if (ok) pos = RtfPlainToRich(pos, end, name, &ok);
       if (ok)
         pos = RtfControls(pos, end, kRtfForeColour | RtfFore(kRtfBlack), options.fontChoice, 0,
                           style, &ok);
     } else {
-      pos = RtfRaw(pos, end, e.name, &ok);
+      pos = RtfRaw(pos, end, name, &ok);
     }
     if (!ok) break;
     pendingComma = false;

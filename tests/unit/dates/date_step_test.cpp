@@ -37,6 +37,15 @@ TEST(StepDay, YearsAndLeapDay) {
   EXPECT_EQ(StepDay(DayFromDate(2000, 7, 4), 99, 1), DayFromDate(2001, 7, 4));
 }
 
+TEST(StepDay, DayOverflowUsesTheStartingYearsFebruary) {
+  // From a common year into a leap year's February: 31 - 28 = 3 days into March.
+  EXPECT_EQ(StepDay(DayFromDate(2003, 12, 31), kStepMonths, 2), DayFromDate(2004, 3, 3));
+  // From a leap year into a common year's February: 29 February is kept and becomes 1 March.
+  EXPECT_EQ(StepDay(DayFromDate(2004, 1, 29), kStepMonths, 13), DayFromDate(2005, 3, 1));
+  // 30 - 29 (the starting year's February) = 1 day into March, not 30 - 28.
+  EXPECT_EQ(StepDay(DayFromDate(2004, 1, 30), kStepMonths, 13), DayFromDate(2005, 3, 1));
+}
+
 TEST(StepDay, ClampedToCalendarRange) {
   EXPECT_EQ(StepDay(kLastCalendarDay, kStepDays, 1), kLastCalendarDay);
   EXPECT_EQ(StepDay(kLastCalendarDay, kStepMonths, 1), kLastCalendarDay);

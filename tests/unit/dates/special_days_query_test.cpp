@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "calendar/special_days.h"
@@ -121,6 +122,15 @@ TEST_F(SpecialDayQueries, FullBufferNeverOverflows) {
     EXPECT_FALSE(text.size() >= 2 && text.compare(text.size() - 2, 2, ", ") == 0) << text;
     EXPECT_EQ(text.find(", , "), std::string::npos) << text;
   }
+}
+
+TEST_F(SpecialDayQueries, NameFillingTheWholeFieldIsNotReadPast) {
+  SpecialDay e = Line("A F 101 O R x", kSpecialHoliday);
+  std::memset(e.name, 'z', sizeof e.name);  // no terminator anywhere
+  table_.entries = {e};
+  SpecialTextOptions o;
+  o.noBreak = true;
+  EXPECT_EQ(Text(DayFromDate(2004, 1, 1), o), std::string(sizeof e.name, 'z'));
 }
 
 TEST_F(SpecialDayQueries, TextComputesTheDaysYear) {

@@ -41,10 +41,17 @@ foreach(case ${TW_E2E_CASES})
   set_tests_properties(e2e_${case} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 endforeach()
 
-# ---- res (resource library and artwork): Wine check of Tw-L.dll ----
+# ---- res (resource library and artwork): Wine checks of Tw-L.dll, artwork and font ----
 add_executable(twl_check ${CMAKE_SOURCE_DIR}/tests/wine_res/twl_check.cpp)
 target_include_directories(twl_check PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_options(twl_check PRIVATE -static -static-libgcc -static-libstdc++)
 add_dependencies(twl_check Tw-L)
 add_test(NAME wine_res_twl COMMAND twl_check $<TARGET_FILE:Tw-L>)
+add_executable(art_check ${CMAKE_SOURCE_DIR}/tests/wine_res/art_check.cpp
+                         ${CMAKE_SOURCE_DIR}/tests/wine_res/art_check.rc)
+target_include_directories(art_check PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(art_check PRIVATE gdi32 user32)
+target_link_options(art_check PRIVATE -static -static-libgcc -static-libstdc++)
+# Under Wine the Unix root is drive Z:.
+add_test(NAME wine_res_art COMMAND art_check Z:${CMAKE_SOURCE_DIR}/data)
 # ---- end res ----

@@ -96,7 +96,9 @@ TEST(ConditionCatalogue, ParentAndChildFlagsAgree) {
         ++groups;
         EXPECT_EQ(Has(j, kCondSecondSubgroup), groups == 2) << j;
       }
-      if (IsConditionLeaf(j)) EXPECT_EQ(Has(j, kCondSecondSubgroup), j == ConditionNodeEnd(c)) << j;
+      if (IsConditionLeaf(j)) {
+        EXPECT_EQ(Has(j, kCondSecondSubgroup), j == ConditionNodeEnd(c)) << j;
+      }
     }
     for (int j = c + 1; j <= ConditionNodeEnd(c); ++j)
       EXPECT_EQ(Has(j, kCondFirstDirectLeaf), j == firstDirect) << j;

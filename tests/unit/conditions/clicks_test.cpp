@@ -27,7 +27,9 @@ TEST(ConditionClick, RequiringAMonthExcludesTheOthers) {
   ClickCondition(st, kMonth0 + 5);
   EXPECT_EQ(st.State(kMonth0 + 5), kCondAny);
   for (int m = 0; m < 12; ++m)
-    if (m != 5) EXPECT_EQ(st.State(kMonth0 + m), kCondExcluded) << m;
+    if (m != 5) {
+      EXPECT_EQ(st.State(kMonth0 + m), kCondExcluded) << m;
+    }
   EXPECT_EQ(st.State(kCondMonthCategory), kCondMixed);
 }
 
@@ -45,7 +47,9 @@ TEST(ConditionClick, CategoryCyclesAllItsLeavesAndMixedBecomesRequired) {
   ConditionState st;
   ClickCondition(st, kCondPhaseCategory);
   for (int i = 2; i <= 31; ++i)
-    if (IsConditionLeaf(i)) EXPECT_EQ(st.State(i), kCondRequired) << i;
+    if (IsConditionLeaf(i)) {
+      EXPECT_EQ(st.State(i), kCondRequired) << i;
+    }
   ClickCondition(st, kCondPhaseCategory);
   EXPECT_EQ(st.State(kCondPhaseCategory), kCondExcluded);
   ClickCondition(st, kCondPhaseCategory);
@@ -89,7 +93,9 @@ TEST(ConditionClick, LeafInUntouchedSubgroupOfTouchedCategoryExcludesOnlyTheSubg
   ClickCondition(st, 22);
   EXPECT_EQ(st.State(22), kCondRequired);
   for (int i = 19; i <= 31; ++i)
-    if (i != 22) EXPECT_EQ(st.State(i), kCondExcluded) << i;
+    if (i != 22) {
+      EXPECT_EQ(st.State(i), kCondExcluded) << i;
+    }
   EXPECT_EQ(States(st, 4, 16), std::vector<int>(13, 0)) << "the other subgroup is untouched";
   EXPECT_EQ(st.State(17), kCondAny);
 }
@@ -167,7 +173,9 @@ TEST(ConditionShiftClick, SubgroupBelowTheSelectionExtendsToItsEnd) {
   st.ComputeNodeStates();
   EXPECT_TRUE(ShiftClickCondition(st, 33, 43));
   for (int i = 33; i <= 50; ++i)
-    if (IsConditionLeaf(i)) EXPECT_EQ(st.State(i), kCondExcluded) << i;
+    if (IsConditionLeaf(i)) {
+      EXPECT_EQ(st.State(i), kCondExcluded) << i;
+    }
   EXPECT_EQ(st.State(kCondHeightCategory), kCondExcluded);
 }
 

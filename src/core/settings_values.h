@@ -80,6 +80,10 @@ int32_t DateColumnWidth(bool showDayOfWeek, bool showYear, bool twoDigitYear);
 
 // A stored font size of 0 stands for 12 points.
 inline int32_t EffectiveFontSize(int32_t tenths) { return tenths == 0 ? 120 : tenths; }
+// Logical font height (negative: character height) for a size in tenths of a point.
+inline int32_t FontHeight(int32_t logPixelsY, int32_t tenths) {
+  return -(logPixelsY * EffectiveFontSize(tenths) / 720);
+}
 
 // The backup number after `n`: 1, 2, 3, 4, then 1 again.
 int32_t NextSaveAfter(int32_t n);

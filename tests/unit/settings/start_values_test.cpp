@@ -265,6 +265,9 @@ TEST(StartValues, FontsAndTexts) {
   SettingsValues v = Load(p);
   EXPECT_EQ(v.fontSize, 0);
   EXPECT_EQ(EffectiveFontSize(v.fontSize), 120);
+  EXPECT_EQ(FontHeight(96, v.fontSize), -16);  // 12 pt at 96 dpi
+  EXPECT_EQ(FontHeight(120, 100), -16);        // 10 pt at 120 dpi
+  EXPECT_EQ(FontHeight(96, 110), -14);
   EXPECT_EQ(v.fontWeight, 700);
   EXPECT_EQ(v.printFont, "Times New Roman");
   EXPECT_EQ(v.rhythmTexts[0], "");  // present but empty: the built-in label stays

@@ -78,6 +78,14 @@ int ConditionCategoryOf(int i);
 int ConditionSubgroupOf(int i);
 // The last entry of the node's subtree (the node itself for a leaf).
 int ConditionNodeEnd(int i);
+// The node a tree item is inserted under: subgroup, category or root; -1 for the root.
+inline int ConditionParentOf(int i) {
+  if (i == kCondRootEntry) return -1;
+  const int subgroup = ConditionSubgroupOf(i);
+  if (subgroup >= 0) return subgroup;
+  const int category = ConditionCategoryOf(i);
+  return category == i ? kCondRootEntry : category;
+}
 
 inline bool IsConditionLeaf(int i) {
   const uint32_t f = kConditionCatalogue[i].flags;

@@ -66,7 +66,13 @@ TEST(ConditionCatalogue, ParentAndChildFlagsAgree) {
   for (int i = 1; i < kCondEntryCount; ++i) {
     const int c = ConditionCategoryOf(i);
     const int s = ConditionSubgroupOf(i);
+    const int parent = ConditionParentOf(i);
+    ASSERT_GE(parent, 0) << i;
+    EXPECT_LT(parent, i) << i;
+    EXPECT_LE(i, ConditionNodeEnd(parent)) << "inside its parent's subtree " << i;
+    EXPECT_TRUE(Has(parent, kCondHasChildren)) << i;
     if (IsConditionCategory(i)) {
+      EXPECT_EQ(parent, kCondRootEntry);
       EXPECT_TRUE(Has(i, kCondHasChildren)) << i;
       EXPECT_FALSE(Has(i, kCondCategoryChild | kCondSubgroupLeaf)) << i;
       continue;

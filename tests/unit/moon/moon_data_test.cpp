@@ -30,10 +30,6 @@ class MoonDataFull : public ::testing::Test {
 };
 std::string* MoonDataFull::dir_ = nullptr;
 
-TEST_F(MoonDataFull, FileHasTheExpectedSize) {
-  EXPECT_EQ(std::filesystem::file_size(*dir_ + "Moon.dat"), 584400u);
-}
-
 TEST_F(MoonDataFull, DaysOutsideTheDataHaveNoRecordAndNoMessage) {
   ASSERT_TRUE(moon.Open(*dir_));
   EXPECT_EQ(moon.Fetch(kFirstMoonDay - 1), nullptr);  // 31 December 1949

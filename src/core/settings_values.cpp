@@ -72,7 +72,8 @@ void LoadStartValues(const Profile& p, const LocaleValues& locale, const ScreenM
   v.startLastFile = Number(p, kSetStartLastFile);
   v.showHidden = Number(p, kSetShowHidden);
   v.applyToAllWindows = Number(p, kSetApplyToAllWindows);
-  v.lastReco = Checked(Number(p, kSetLastReco), 0, 768, 0);
+  // Slots are 0..767: slot 768 would be looked up one byte past the 96-byte slot maps.
+  v.lastReco = Checked(Number(p, kSetLastReco), 0, 767, 0);
   v.tipOnStart = Number(p, kSetTipOnStart);
   v.testYear = Checked(Number(p, kSetTestYear), 1600, 2050, 1997);
   v.numberOfTestYears = Number(p, kSetNumberofTestYears);

@@ -118,15 +118,15 @@ TEST(StartValues, FrameRectangleLimits) {
 TEST(StartValues, YearSlotAndSelectionRanges) {
   MemoryProfile p;
   SetSettingNumber(p, kSetTestYear, 2051);
-  SetSettingNumber(p, kSetLastReco, 768);
+  SetSettingNumber(p, kSetLastReco, 767);
   SetSettingNumber(p, kSetLastRecoSel, 128);
   SettingsValues v = Load(p);
   EXPECT_EQ(v.testYear, 1997);
-  EXPECT_EQ(v.lastReco, 768);
+  EXPECT_EQ(v.lastReco, 767);
   EXPECT_EQ(v.lastRecoSel, 128);
 
   SetSettingNumber(p, kSetTestYear, 2050);
-  SetSettingNumber(p, kSetLastReco, 769);
+  SetSettingNumber(p, kSetLastReco, 768);  // one past the last slot
   SetSettingNumber(p, kSetLastRecoSel, 129);
   v = Load(p);
   EXPECT_EQ(v.testYear, 2050);

@@ -111,7 +111,8 @@ void LoadStartValues(const Profile& p, const LocaleValues& locale, const ScreenM
   for (int i = 0; i < 4; ++i)
     GetSettingNumberList(p, kSetCond1 + i, v.conditionWords + 14 * i, 14);
   for (int i = 0; i < 8; ++i) v.conditionNames[i] = TextOf(p, kSetCText1 + i);
-  v.lastRecoSel = Checked(Number(p, kSetLastRecoSel), 0, 128, 0);
+  // The selection table has entries 0..127; a stored 128 would index one past it.
+  v.lastRecoSel = Checked(Number(p, kSetLastRecoSel), 0, 127, 0);
   v.searchEnd = Number(p, kSetSearchEnd);
   if (v.searchEnd == 0 || v.searchEnd > kLastCalendarDay) v.searchEnd = kLastCalendarDay;
 

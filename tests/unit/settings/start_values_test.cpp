@@ -119,15 +119,15 @@ TEST(StartValues, YearSlotAndSelectionRanges) {
   MemoryProfile p;
   SetSettingNumber(p, kSetTestYear, 2051);
   SetSettingNumber(p, kSetLastReco, 767);
-  SetSettingNumber(p, kSetLastRecoSel, 128);
+  SetSettingNumber(p, kSetLastRecoSel, 127);
   SettingsValues v = Load(p);
   EXPECT_EQ(v.testYear, 1997);
   EXPECT_EQ(v.lastReco, 767);
-  EXPECT_EQ(v.lastRecoSel, 128);
+  EXPECT_EQ(v.lastRecoSel, 127);
 
   SetSettingNumber(p, kSetTestYear, 2050);
   SetSettingNumber(p, kSetLastReco, 768);  // one past the last slot
-  SetSettingNumber(p, kSetLastRecoSel, 129);
+  SetSettingNumber(p, kSetLastRecoSel, 128);
   v = Load(p);
   EXPECT_EQ(v.testYear, 2050);
   EXPECT_EQ(v.lastReco, 0);

@@ -5,7 +5,11 @@
 
 namespace tw::moondat {
 
+#ifdef MKMOONDAT_EPHE_PATH
+constexpr const char* kDefaultEphePath = MKMOONDAT_EPHE_PATH;
+#else
 constexpr const char* kDefaultEphePath = "/usr/share/libswe/ephe";
+#endif
 
 // The Swiss Ephemeris keeps global state, so only one instance may be open at a time.
 class Ephemeris {

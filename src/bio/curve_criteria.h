@@ -45,6 +45,10 @@ bool RhythmMatches(int rhythm, CurveCriteria word, const DayWindow* windows, int
 // Dialog state of a field: 0 grey (00), 1 checked (01), 2 cleared (10).
 int CriterionState(CurveCriteria word, int field);
 
+// "&Keine Suche" clears the word; "&Unbedingt" can be set only while some test is set.
+constexpr CurveCriteria kNoSearch = 0;
+inline bool MandatoryEnabled(CurveCriteria word) { return word != 0; }
+
 // A click on a field box: 00 -> 10 -> 01 -> 00. Without any test bit left the whole word
 // is dropped, the mandatory field with it.
 CurveCriteria CycleCriterion(CurveCriteria word, int field);

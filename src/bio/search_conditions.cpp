@@ -79,6 +79,12 @@ void SaveSearchEnd(Profile& profile, DayNumber searchEnd) {
   profile.Set(kConditionsSection, "SearchEnd", std::to_string(searchEnd));
 }
 
+int ConditionIndexFromNumber(int32_t number) {
+  if (number < 1) return 0;
+  if (number > kConditionCount) return kConditionCount - 1;
+  return number - 1;
+}
+
 std::string ConditionListName(const SearchCondition& c, const std::string& unnamedText) {
   return c.name[0] ? std::string(c.name) : unnamedText;
 }

@@ -18,6 +18,8 @@ struct SearchCondition {
   char name[kConditionNameSize] = {};
   ConditionWords words{};
   void SetName(const std::string& text);
+  // The search commands of a chart window need a named current condition.
+  bool HasName() const { return name[0] != 0; }
 };
 
 struct SearchConditions {
@@ -38,6 +40,9 @@ void SaveSearchEnd(Profile& profile, DayNumber searchEnd);
 
 // "%d " for each of the fourteen words of the condition pair starting at `first`.
 std::string FormatConditionPair(const SearchConditions& c, int first);
+
+// Index 0..7 of the condition number 1..8 typed on the conditions page, clamped.
+int ConditionIndexFromNumber(int32_t number);
 
 // The name shown in lists: the condition's own, or `unnamedText` (message 4428) when empty.
 std::string ConditionListName(const SearchCondition& c, const std::string& unnamedText);

@@ -124,6 +124,23 @@ void InitNewPersonDocument(PersonDocument& doc, const CivilDate& today, const Do
   doc.notes.used = 0;
 }
 
+bool OpensReadOnly(const std::string& path, const std::vector<const PersonDocument*>& openDocuments) {
+  for (const PersonDocument* d : openDocuments)
+    if (d && !d->IsReadOnly() && d->path == path) return true;
+  return false;
+}
+
+std::string SuggestedFileName(const std::string& personName, bool win32s) {
+  std::string base;
+  if (win32s) {
+    for (char c : personName)
+      if (c != ' ' && base.size() < 8) base += c;
+  } else {
+    base = personName;
+  }
+  return base + ".twd";
+}
+
 std::string DocumentTitle(const PersonDocument& doc, const std::string& birthdayText,
                           const std::string& readOnlyText) {
   std::string t = doc.header.Name() + " - " + birthdayText;

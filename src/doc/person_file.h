@@ -52,6 +52,14 @@ bool SavePersonFile(PersonDocument& doc, const std::string& path, MessageSink& s
 // shows the person dialog and then marks the document modified.
 void InitNewPersonDocument(PersonDocument& doc, const CivilDate& today, const DocumentDefaults& defaults);
 
+// A file already open in a window that may write it opens read-only: the same path text,
+// compared exactly as typed.
+bool OpensReadOnly(const std::string& path, const std::vector<const PersonDocument*>& openDocuments);
+
+// The name the save dialog suggests: the person's name plus ".twd"; on Win32s only its
+// first eight non-blank characters.
+std::string SuggestedFileName(const std::string& personName, bool win32s);
+
 // Window title: name, " - ", the birthday as formatted by the caller, and the read-only
 // note (message 3059) when the document is read-only.
 std::string DocumentTitle(const PersonDocument& doc, const std::string& birthdayText,

@@ -85,3 +85,22 @@ TEST(SearchConditions, SaveWritesFourteenWordsPerKeyAndReadsBack) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+TEST(SearchConditions, TypedNumbersAreClampedAndNamesEnableTheSearch) {
+  EXPECT_EQ(ConditionIndexFromNumber(1), 0);
+  EXPECT_EQ(ConditionIndexFromNumber(8), 7);
+  EXPECT_EQ(ConditionIndexFromNumber(0), 0);
+  EXPECT_EQ(ConditionIndexFromNumber(12), 7);
+  EXPECT_EQ(ConditionIndexFromNumber(-3), 0);
+  SearchCondition c;
+  EXPECT_FALSE(c.HasName());
+  c.SetName("Hoch");
+  EXPECT_TRUE(c.HasName());
+  EXPECT_EQ(ConditionListName(c, "(ohne Namen)"), "Hoch");
+}
+
+}  // namespace
+}  // namespace tw

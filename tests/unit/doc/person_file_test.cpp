@@ -276,6 +276,24 @@ TEST_F(PersonFileIo, ProtectedFilesAskForThePassword) {
   EXPECT_EQ(LoadPersonFile(path, back, Defaults(), nullptr, sink), LoadStatus::kCancelled);
 }
 
+TEST(OpenDocuments, SecondWindowOfAFileIsReadOnly) {
+  PersonDocument first, readOnly;
+  first.path = "C:\\Daten\\anna.twd";
+  readOnly.path = "C:\\Daten\\bert.twd";
+  readOnly.viewFlags = kViewReadOnly;
+  const std::vector<const PersonDocument*> open{&first, &readOnly};
+  EXPECT_TRUE(OpensReadOnly("C:\\Daten\\anna.twd", open));
+  EXPECT_FALSE(OpensReadOnly("C:\\Daten\\bert.twd", open));  // only a read-only copy is open
+  EXPECT_FALSE(OpensReadOnly("C:\\Daten\\carl.twd", open));
+  EXPECT_FALSE(OpensReadOnly("", {}));
+}
+
+TEST(OpenDocuments, SuggestedSaveName) {
+  EXPECT_EQ(SuggestedFileName("Anna Maria Müller", false), "Anna Maria Müller.twd");
+  EXPECT_EQ(SuggestedFileName("Anna Maria Müller", true), "AnnaMari.twd");
+  EXPECT_EQ(SuggestedFileName("Bo", true), "Bo.twd");
+}
+
 TEST(DocumentTitle, NameBirthdayAndReadOnlyNote) {
   PersonDocument doc;
   doc.header.SetName("Anna");

@@ -113,7 +113,7 @@ def moon_phase(index):
     return pen.glyph(), width
 
 
-def arrow(pen, cx, y_tail, y_tip, shaft=170, head_w=760, head_h=520):
+def arrow(pen, cx, y_tail, y_tip, shaft=240, head_w=920, head_h=580):
     up = y_tip > y_tail
     s = 1 if up else -1
     base = y_tip - s * head_h
@@ -140,7 +140,7 @@ def height_glyph(kind):
     """p lowest point, q rising, r highest point, s falling."""
     width, cx = 1300, 650
     pen = TTGlyphPen(None)
-    bar = 150
+    bar = 180
     if kind == "q":
         arrow(pen, cx, 0, TOP)
     elif kind == "s":
@@ -158,26 +158,26 @@ def distance_glyph(kind):
     """Earth as a filled dot, the moon as a small ring.
     t apogee (far apart), u perigee (close), v approaching, w receding."""
     pen = TTGlyphPen(None)
-    earth_r, moon_r, moon_w = 260, 190, 80
+    earth_r, moon_r, moon_w = 330, 230, 95
     if kind == "t":
-        width, ex, mx = 2000, 330, 1700
+        width, ex, mx = 2150, 400, 1800
         circle(pen, ex, MID, earth_r)
         circle(pen, mx, MID, moon_r)
         circle(pen, mx, MID, moon_r - moon_w, clockwise=False)
-        for x in (720, 960, 1200):  # dotted span: far away
-            rect(pen, x, MID - 45, x + 130, MID + 45)
+        for x in (860, 1080, 1300):  # dotted span: far away
+            rect(pen, x, MID - 55, x + 140, MID + 55)
     elif kind == "u":
-        width, ex, mx = 1200, 400, 860
+        width, ex, mx = 1400, 450, 1010
         circle(pen, ex, MID, earth_r)
         circle(pen, mx, MID, moon_r)
         circle(pen, mx, MID, moon_r - moon_w, clockwise=False)
     else:
-        width, ex = 1900, 330
+        width, ex = 2050, 400
         circle(pen, ex, MID, earth_r)
         if kind == "v":
-            h_arrow(pen, 1800, 700, MID)
+            h_arrow(pen, 1950, 860, MID, shaft=180, head_w=640, head_h=470)
         else:
-            h_arrow(pen, 700, 1800, MID)
+            h_arrow(pen, 860, 1950, MID, shaft=180, head_w=640, head_h=470)
     return pen.glyph(), width
 
 

@@ -71,13 +71,13 @@ double Ephemeris::SunLongitude(double jd) {
 
 double Ephemeris::MoonLongitudeJ2000(double jd) {
   double xx[6];
-  Calc(jd, SE_MOON, SEFLG_J2000, xx);
+  Calc(jd, SE_MOON, SEFLG_J2000 | SEFLG_ASTROMETRIC, xx);
   return xx[0];
 }
 
 double Ephemeris::SunLongitudeJ2000(double jd) {
   double xx[6];
-  Calc(jd, SE_SUN, SEFLG_J2000, xx);
+  Calc(jd, SE_SUN, SEFLG_J2000 | SEFLG_ASTROMETRIC, xx);
   return xx[0];
 }
 

@@ -30,7 +30,9 @@ class Ephemeris {
   void MoonLongitudeLatitude(double jd, double* longitude, double* latitude);
   double MoonLatitude(double jd);
   double SunLongitude(double jd);
-  // Apparent direction referred to the J2000 ecliptic (for the constellations).
+  // Astrometric direction on the J2000 ecliptic, for the constellations: the boundaries are
+  // lines among catalogue stars, and the aberration that shifts the apparent sun by 20"
+  // (8 minutes of its motion) shifts the stars behind it alike.
   double MoonLongitudeJ2000(double jd);
   double SunLongitudeJ2000(double jd);
   // Apparent geocentric declination of date and its rate (degrees per day).

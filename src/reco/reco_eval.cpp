@@ -22,6 +22,12 @@ inline bool SignPasses(uint32_t field, int slot) { return field == 0 || !Exclude
 
 }  // namespace
 
+void RecoDay::MatchMovableDays() {
+  movableHits = 0;
+  for (int code = kFirstMovableCode; code <= kLastMovableCode; ++code)
+    if (year.MovableDay(code) == day) movableHits = static_cast<uint16_t>(movableHits | (1u << (code - kFirstMovableCode)));
+}
+
 bool Holds(const RecoRecord& r, const RecoDay& day) {
   const DayAttributes& a = day.attr;
   if (PhaseExcluded(r.phaseCond, a.phase)) return false;
@@ -38,12 +44,17 @@ bool Holds(const RecoRecord& r, const RecoDay& day) {
   }
   if (Excluded(r.monthCond, a.month)) return false;
   if (Excluded(r.weekdayCond, a.weekday)) return false;
+  uint16_t any = 0;
+  for (uint16_t entry : r.fixedDays) any |= entry;
+  if (any == 0) return r.otherDaysMode() != kCondExcluded;
   for (uint16_t entry : r.fixedDays) {
     const int code = FixedDayCode(entry);
     if (code == 0) continue;
     // Codes past the movable table (damaged records) match no day.
-    const bool match =
-        code < kFirstMovableCode ? code == day.dateCode : day.year.MovableDay(code) == day.day;
+    const bool match = code < kFirstMovableCode
+                           ? code == day.dateCode
+                           : code <= kLastMovableCode &&
+                                 ((day.movableHits >> (code - kFirstMovableCode)) & 1) != 0;
     if (!match) continue;
     const CondMode mode = FixedDayMode(entry);
     if (mode == kCondExcluded) return false;
@@ -58,6 +69,7 @@ bool PrepareRecoDay(MoonRecordSource& moon, DayNumber d, bool sternbild, RecoDay
   day->day = d;
   day->dateCode = dom * 100 + month;
   day->year.Compute(d, nullptr, &moon);
+  day->MatchMovableDays();
   return ComputeDayAttributes(moon, d, month - 1, WeekdayMonday(d), sternbild, &day->attr);
 }
 

@@ -22,6 +22,10 @@ struct RecoDay {
   DayCode dateCode = 0;  // day of the month × 100 + month
   DayAttributes attr;
   YearTable year;  // Easter Sunday and Advent base of the day's year
+  uint16_t movableHits = 0;  // bit c - 3800 set: movable code c falls on this day
+
+  // Sets `movableHits` from `year` and `day`; call after changing either.
+  void MatchMovableDays();
 };
 
 // The condition test. The record must be occupied and not a group header. Pure: no files,

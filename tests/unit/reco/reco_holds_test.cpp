@@ -13,6 +13,7 @@ RecoDay MakeDay(int year, int month, int dom) {
   day.year.Compute(day.day);
   day.attr.month = month - 1;
   day.attr.weekday = WeekdayMonday(day.day);
+  day.MatchMovableDays();
   return day;
 }
 
@@ -31,9 +32,9 @@ uint32_t RequireOnly(int slots, int slot) {
 TEST(RecoHolds, EmptyRecordHoldsEveryDay) {
   RecoRecord r = Plain();
   for (DayNumber d = DayFromDate(2000, 1, 1); d < DayFromDate(2001, 1, 1); ++d) {
-    RecoDay day = MakeDay(2000, 1, 1);
-    day.day = d;
-    ASSERT_TRUE(Holds(r, day));
+    int y, m, dd;
+    DateFromDay(d, &y, &m, &dd);
+    ASSERT_TRUE(Holds(r, MakeDay(y, m, dd)));
   }
 }
 
@@ -173,6 +174,26 @@ TEST(RecoHolds, CodesBeyondTheMovableTableMatchNoDay) {
       int y, m, dd;
       DateFromDay(d, &y, &m, &dd);
       ASSERT_FALSE(Holds(r, MakeDay(y, m, dd))) << code;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tw
+
+namespace tw {
+namespace {
+
+TEST(RecoHolds, PreparedMovableMatchesAgreeWithTheYearTable) {
+  for (int y : {1950, 2000, 2005, 2008, 2038, 2049}) {
+    for (DayNumber d = DayFromDate(y, 1, 1); d <= DayFromDate(y, 12, 31); ++d) {
+      int yy, m, dd;
+      DateFromDay(d, &yy, &m, &dd);
+      RecoDay day = MakeDay(yy, m, dd);
+      for (int code = kFirstMovableCode; code <= kLastMovableCode; ++code)
+        ASSERT_EQ(((day.movableHits >> (code - kFirstMovableCode)) & 1) != 0,
+                  day.year.MovableDay(code) == d)
+            << y << " " << code;
     }
   }
 }

@@ -2,6 +2,7 @@
 // glyphs of the symbol font by their 8-bit codes, as the views do.
 // Usage: art_check DATA_DIR. Prints "N passed, N failed"; exit code 1 on failure.
 #include <windows.h>
+#include <richedit.h>
 
 #include <cstdio>
 #include <string>
@@ -32,6 +33,53 @@ void checkBitmap(HINSTANCE inst, int id, int w, int h) {
         "bitmap " + std::to_string(id) + " is " + std::to_string(w) + "x" + std::to_string(h) +
             " (got " + std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight) + ")");
   DeleteObject(bmp);
+}
+
+struct StreamState {
+  const char* text;
+  size_t pos;
+};
+
+DWORD CALLBACK streamIn(DWORD_PTR cookie, LPBYTE buf, LONG want, LONG* got) {
+  auto* st = reinterpret_cast<StreamState*>(cookie);
+  LONG n = 0;
+  while (n < want && st->text[st->pos]) buf[n++] = static_cast<BYTE>(st->text[st->pos++]);
+  *got = n;
+  return 0;
+}
+
+// A rich-text run in \fcharset2 with the face "Astrological" must land on this font,
+// not on a substitute: the calendar cells and the info panel are built that way.
+void checkRichEdit(int expectedAdvance) {
+  HMODULE riched = LoadLibraryA("RICHED32.DLL");
+  check(riched != nullptr, "RICHED32.DLL loads");
+  if (!riched) return;
+  HWND edit = CreateWindowExA(0, "RichEdit", "", WS_POPUP | ES_MULTILINE, 0, 0, 400, 100,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  check(edit != nullptr, "rich edit control is created");
+  if (!edit) return;
+  StreamState st{"{\\rtf1\\ansi\\deff1{\\fonttbl{\\f1\\fswiss\\fcharset0 Arial;}"
+                 "{\\f2\\fnil\\fcharset2\\fprq2 Astrological;}}\\pard\\plain "
+                 "\\f2\\fs36 \\'9b\\'9bP}",
+                 0};
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&st), 0, streamIn};
+  SendMessageA(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+  SendMessageA(edit, EM_SETSEL, 0, 1);
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  check(std::string(cf.szFaceName) == "Astrological",
+        std::string("rich text run uses face ") + cf.szFaceName);
+  check(cf.bCharSet == SYMBOL_CHARSET, "rich text run keeps the symbol charset");
+  // Two full-moon glyphs side by side: their distance is the font's advance at 18 pt.
+  POINTL p0{}, p1{};
+  SendMessageA(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p0), 0);
+  SendMessageA(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p1), 1);
+  long advance = p1.x - p0.x;
+  check(advance > 0 && (advance - expectedAdvance <= 2 && expectedAdvance - advance <= 2),
+        "rich edit advance " + std::to_string(advance) + " matches the font's " +
+            std::to_string(expectedAdvance));
+  DestroyWindow(edit);
 }
 
 }  // namespace
@@ -94,6 +142,19 @@ int main(int argc, char** argv) {
   GetTextExtentPoint32A(dc, "\x9b", 1, &a);
   GetTextExtentPoint32A(dc, "t", 1, &b);
   check(a.cx > 0 && b.cx > 0 && a.cx != b.cx, "glyph advances come from the font");
+  // The same glyph at 18 points on the screen, for the rich edit comparison.
+  HDC screen = GetDC(nullptr);
+  LOGFONTA big = lf;
+  big.lfHeight = -MulDiv(18, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  HFONT bigFont = CreateFontIndirectA(&big);
+  HGDIOBJ prev = SelectObject(screen, bigFont);
+  SIZE full{};
+  GetTextExtentPoint32A(screen, "\x9b", 1, &full);
+  SelectObject(screen, prev);
+  DeleteObject(bigFont);
+  ReleaseDC(nullptr, screen);
+  checkRichEdit(full.cx);
+
   SelectObject(dc, old);
   DeleteObject(font);
   DeleteDC(dc);

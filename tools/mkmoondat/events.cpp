@@ -114,7 +114,7 @@ bool ScanSteps(Ephemeris& eph, long first, long last, double jdFrom, double jdTo
     add(kind, jd, to, 0);
   };
 
-  // A rate or a latitude changed sign: `after` is its sign after the change.
+  // A rate or the latitude changed sign between t0 and t1.
   auto turn = [&](double t0, double t1, double v0, double v1, auto value) {
     double sign = v1 > 0 ? 1.0 : -1.0;
     return Locate(t0, t1, sign * v0, sign * v1, [&](double t) { return sign * value(t); });

@@ -56,7 +56,8 @@ using RateQuantity = double (Ephemeris::*)(double jd, double* speed);
 double FindTurn(Ephemeris& eph, RateQuantity quantity, double before, double after);
 
 // Every event with a time in [jdFrom, jdTo], each list in time order. Fails on an ephemeris
-// error or when one sample step holds more than one event of a kind.
+// error or when a sign or constellation is skipped within one sample step. Extremes and
+// nodes are at least nine days apart, far more than a step, so none can hide in one.
 bool FindEvents(Ephemeris& eph, double jdFrom, double jdTo, EventLists* out, std::string* error);
 
 // The same events, found by `threads` threads, each with its own ephemeris; the result does

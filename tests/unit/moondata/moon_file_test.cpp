@@ -1,6 +1,7 @@
 // Whole-century invariants of the bundled data/Moon.dat, read through the record codec.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <vector>

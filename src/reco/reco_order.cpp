@@ -38,15 +38,20 @@ bool IsUpper(unsigned char c) {
          c == 0x8C || c == 0x8E || c == 0x9F;
 }
 
-// Expands a name into its primary weights.
-void Primary(const char* s, std::vector<unsigned char>& out) {
-  out.clear();
-  for (; *s; ++s) {
-    unsigned char second;
-    out.push_back(Fold(static_cast<unsigned char>(*s), &second));
-    if (second) out.push_back(second);
+// Walks a name as its primary weights, a ligature giving two.
+struct FoldCursor {
+  const unsigned char* p;
+  unsigned char pending = 0;
+  int Next() {
+    if (pending) {
+      const int c = pending;
+      pending = 0;
+      return c;
+    }
+    if (*p == 0) return -1;
+    return Fold(*p++, &pending);
   }
-}
+};
 
 int Sign(int v) { return (v > 0) - (v < 0); }
 
@@ -55,17 +60,16 @@ int Sign(int v) { return (v > 0) - (v < 0); }
 int CompareRecoNames(const char* a, const char* b) {
   if (!a) a = "";
   if (!b) b = "";
-  // Primary: base letters, case-insensitive.
-  thread_local std::vector<unsigned char> pa, pb;
-  Primary(a, pa);
-  Primary(b, pb);
-  const size_t n = std::min(pa.size(), pb.size());
-  for (size_t i = 0; i < n; ++i)
-    if (pa[i] != pb[i]) return pa[i] < pb[i] ? -1 : 1;
-  if (pa.size() != pb.size()) return pa.size() < pb.size() ? -1 : 1;
-  // Secondary: the first position where one has a plain letter and the other an accented one.
   const unsigned char* ua = reinterpret_cast<const unsigned char*>(a);
   const unsigned char* ub = reinterpret_cast<const unsigned char*>(b);
+  // Primary: base letters, case-insensitive; a name that runs out first sorts first.
+  FoldCursor ca{ua}, cb{ub};
+  for (;;) {
+    const int x = ca.Next(), y = cb.Next();
+    if (x != y) return x < y ? -1 : 1;
+    if (x < 0) break;
+  }
+  // Secondary: the first position where one has a plain letter and the other an accented one.
   for (size_t i = 0; ua[i] && ub[i]; ++i) {
     const bool accA = ua[i] >= 0x80, accB = ub[i] >= 0x80;
     if (accA != accB) return accA ? 1 : -1;

@@ -33,13 +33,22 @@ target_link_libraries(tw_e2e PRIVATE twcore ${TW_WIN_LIBS})
 target_link_options(tw_e2e PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(tw_e2e PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 
-# Each end-to-end case is one driver verb; the driver copies data into a fresh folder.
-set(TW_E2E_CASES start-close)
+# Each end-to-end case is one TW_E2E_CASE("name", fn) in tests/e2e/*.cpp; each runs as its
+# own ctest on a fresh copy of data/.
+set(TW_E2E_CASES)
+foreach(src ${TW_E2E_SOURCES})
+  file(STRINGS ${src} _lines REGEX "^TW_E2E_CASE\\(\"[^\"]+\"")
+  foreach(line ${_lines})
+    string(REGEX REPLACE "^TW_E2E_CASE\\(\"([^\"]+)\".*" "\\1" _name "${line}")
+    list(APPEND TW_E2E_CASES ${_name})
+  endforeach()
+endforeach()
 foreach(case ${TW_E2E_CASES})
   add_test(NAME e2e_${case}
            COMMAND tw_e2e ${case} $<TARGET_FILE:tidewell> ${CMAKE_SOURCE_DIR}/data)
   set_tests_properties(e2e_${case} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TW_E2E_SOURCES})
 
 # ---- res (resource library and artwork): Wine checks of Tw-L.dll, artwork and font ----
 add_executable(twl_check ${CMAKE_SOURCE_DIR}/tests/wine_res/twl_check.cpp)

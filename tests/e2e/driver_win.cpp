@@ -1,20 +1,28 @@
 // End-to-end driver: starts tidewell.exe in a fresh copy of a data folder, drives it by
-// window messages and reads back what it shows. One verb per test case; exit 0 = pass.
-#include <windows.h>
+// window messages and reads back what it shows. One case per run; exit 0 = pass.
+#include <map>
 
-#include <cstdio>
-#include <cstring>
-#include <string>
+#include "e2e.h"
+
+namespace e2e {
 
 namespace {
-
 int g_failures = 0;
+std::map<std::string, CaseFn>& Cases() {
+  static std::map<std::string, CaseFn> cases;
+  return cases;
+}
+}  // namespace
+
+CaseRegistrar::CaseRegistrar(const char* name, CaseFn fn) { Cases()[name] = fn; }
 
 void Check(bool ok, const char* what) {
   std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
   std::fflush(stdout);
   if (!ok) ++g_failures;
 }
+
+int Failures() { return g_failures; }
 
 // Paths may come from the Linux side of the build; Wine maps / to drive Z:.
 std::string ToWindowsPath(std::string p) {
@@ -57,87 +65,69 @@ std::string IniPath() {
   return std::string(win) + "\\ORV.INI";
 }
 
-struct Program {
-  PROCESS_INFORMATION pi = {};
-  HWND frame = nullptr;
+bool Program::Start(const std::string& exe, const std::string& workDir, const std::string& args) {
+  std::string cmd = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &si, &pi) != 0;
+}
 
-  bool Start(const std::string& exe, const std::string& workDir, const std::string& args = "") {
-    std::string cmd = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    std::string buf = cmd;
-    if (!CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &si, &pi))
-      return false;
-    return true;
-  }
+HWND Program::WaitWindow(const char* cls, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        HWND w = nullptr;
+        while ((w = FindWindowExA(nullptr, w, cls, nullptr)) != nullptr) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(w, &pid);
+          if (pid == pi.dwProcessId) {
+            found = w;
+            return true;
+          }
+        }
+        return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
+      },
+      timeoutMs);
+  return found;
+}
 
-  // Bounded wait for a top-level window of the class, owned by this process.
-  HWND WaitWindow(const char* cls, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
-      HWND w = nullptr;
-      while ((w = FindWindowExA(nullptr, w, cls, nullptr)) != nullptr) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == pi.dwProcessId) return w;
-      }
-      if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) return nullptr;
-      Sleep(50);
-    }
-    return nullptr;
-  }
+bool Program::WaitExit(DWORD timeoutMs, DWORD* code) {
+  if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  GetExitCodeProcess(pi.hProcess, code);
+  return true;
+}
 
-  bool WaitExit(DWORD timeoutMs, DWORD* code) {
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-    GetExitCodeProcess(pi.hProcess, code);
-    return true;
-  }
+void Program::Kill() {
+  if (pi.hProcess && WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
+}
 
-  void Kill() {
-    if (pi.hProcess && WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
-  }
-
-  ~Program() {
-    Kill();
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    if (pi.hThread) CloseHandle(pi.hThread);
-  }
-};
+Program::~Program() {
+  Kill();
+  if (pi.hProcess) CloseHandle(pi.hProcess);
+  if (pi.hThread) CloseHandle(pi.hThread);
+}
 
 std::string WindowText(HWND w) {
   char buf[512] = {};
-  // WM_GETTEXT through SendMessageTimeout: a hung program must fail the test, not hang it.
+  // Through SendMessageTimeout: a hung program must fail the test, not hang it.
   DWORD_PTR got = 0;
   SendMessageTimeoutA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 5000, &got);
   return buf;
 }
 
-int StartClose(const std::string& exe, const std::string& data) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(data, work), "data folder copied");
-  DeleteFileA(IniPath().c_str());
-  Program p;
-  Check(p.Start(exe, work), "program started");
-  HWND frame = p.WaitWindow("TwFrame", 30000);
-  Check(frame != nullptr, "frame window of class TwFrame appears");
-  if (!frame) return 1;
-  Check(WindowText(frame).rfind("Tidewell", 0) == 0, "frame title starts with Tidewell");
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  Check(p.WaitExit(30000, &code), "program ends after WM_CLOSE");
-  Check(code == 0, "exit code 0");
-  return g_failures ? 1 : 0;
-}
-
-}  // namespace
+}  // namespace e2e
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: tw_e2e VERB PROGRAM DATADIR\n");
+    std::fprintf(stderr, "usage: tw_e2e CASE PROGRAM DATADIR\n");
     return 2;
   }
-  std::string verb = argv[1], exe = ToWindowsPath(argv[2]), data = ToWindowsPath(argv[3]);
-  if (verb == "start-close") return StartClose(exe, data);
-  std::fprintf(stderr, "unknown verb %s\n", verb.c_str());
-  return 2;
+  e2e::Context ctx{e2e::ToWindowsPath(argv[2]), e2e::ToWindowsPath(argv[3])};
+  auto it = e2e::Cases().find(argv[1]);
+  if (it == e2e::Cases().end()) {
+    std::fprintf(stderr, "unknown case %s\n", argv[1]);
+    return 2;
+  }
+  int rc = it->second(ctx);
+  return (rc != 0 || e2e::Failures() != 0) ? 1 : 0;
 }

@@ -1,0 +1,224 @@
+#include "app/startup.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "app/frame.h"
+#include "app/help.h"
+#include "core/frame_layout.h"
+#include "core/settings.h"
+#include "tw_ids.h"
+
+namespace tw {
+
+std::vector<ExtraClass> ExtraWindowClasses() {
+  return {
+      {kDateBarClass, DateBarWndProc, CS_DBLCLKS, sizeof(LONG_PTR), true, true},
+      {kValueLineClass, ValueLineWndProc, CS_DBLCLKS, sizeof(LONG_PTR), true, true},
+      {kSplitterClass, SplitterWndProc, 0, 3 * sizeof(LONG_PTR), true, true},
+      {kSpinClass, SpinWndProc, 0, sizeof(LONG_PTR), false, false},
+      {kPreviewClass, PreviewWndProc, 0, sizeof(LONG_PTR), false, false},
+  };
+}
+
+namespace {
+
+int LocaleNumber(LCTYPE type, int def) {
+  char buf[16];
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buf, sizeof buf) <= 0) return def;
+  return atoi(buf);
+}
+
+char LocaleChar(LCTYPE type, char def) {
+  char buf[16];
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buf, sizeof buf) <= 0 || !buf[0]) return def;
+  return buf[0];
+}
+
+HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
+  LOGFONTA lf = {};
+  lf.lfHeight = height;
+  lf.lfWeight = weight;
+  lf.lfCharSet = charset;
+  lf.lfOutPrecision = OUT_TT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+  lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectA(&lf);
+}
+
+HPALETTE MakePalette(const ColourTable& colours) {
+  struct {
+    WORD version, count;
+    PALETTEENTRY entries[kColourCount];
+  } pal = {0x300, kColourCount, {}};
+  for (int i = 0; i < kColourCount; ++i) {
+    uint32_t c = colours.entry[i];
+    pal.entries[i] = {static_cast<BYTE>(c & 0xFF), static_cast<BYTE>((c >> 8) & 0xFF),
+                      static_cast<BYTE>((c >> 16) & 0xFF), 0};
+  }
+  return CreatePalette(reinterpret_cast<LOGPALETTE*>(&pal));
+}
+
+HIMAGELIST MakeImageList(HINSTANCE inst, int size, int first, int last) {
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, last - first + 1, 0);
+  for (int id = first; id <= last; ++id) {
+    HBITMAP bmp = LoadBitmapA(inst, MAKEINTRESOURCEA(id));
+    if (!bmp) continue;
+    ImageList_AddMasked(list, bmp, RGB(255, 0, 255));
+    DeleteObject(bmp);
+  }
+  return list;
+}
+
+}  // namespace
+
+void ReadLocaleValues(App& app) {
+  LocaleValues& l = app.locale;
+  l.dateOrder = LocaleNumber(LOCALE_IDATE, 1);
+  l.dateSeparator = LocaleChar(LOCALE_SDATE, '.');
+  l.centuryFlag = LocaleNumber(LOCALE_ICENTURY, 1);
+  l.dayLeadingZero = LocaleNumber(LOCALE_IDAYLZERO, 1);
+  l.monthLeadingZero = LocaleNumber(LOCALE_IMONLZERO, 1);
+  l.timeLeadingZero = LocaleNumber(LOCALE_ITLZERO, 1);
+  l.measurement = LocaleNumber(LOCALE_IMEASURE, 0);
+  l.country = LocaleNumber(LOCALE_ICOUNTRY, 49);
+  if (l.country == 0) l.country = 49;
+  app.decimalSeparator = LocaleChar(LOCALE_SDECIMAL, ',');
+}
+
+void LoadCursors(App& app) {
+  app.waitCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+  for (int i = 0; i < kAppCursorCount; ++i)
+    app.cursors[i] = LoadCursorA(app.instance, MAKEINTRESOURCEA(kFirstAppCursor + i));
+}
+
+bool ReadEarlySettings(App& app) {
+  HDC screen = GetDC(nullptr);
+  app.screen.width = GetDeviceCaps(screen, HORZRES);
+  app.screen.height = GetDeviceCaps(screen, VERTRES);
+  app.logPixelsX = GetDeviceCaps(screen, LOGPIXELSX);
+  app.logPixelsY = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+
+  LoadStartValues(app.profile, app.locale, app.screen, waveOutGetNumDevs() > 0, app.settings);
+  app.dataDir = app.settings.dataPath;
+  app.recoRotation.nextSave = app.settings.nextSave;
+  app.accelerators = LoadAcceleratorsA(app.instance, MAKEINTRESOURCEA(36));
+
+  app.smallFont = MakeFont("Arial", -(app.logPixelsY * 90 / 720), FW_NORMAL, ANSI_CHARSET);
+  int size = EffectiveFontSize(app.settings.fontSize);
+  app.displayFont = MakeFont(app.settings.font.c_str(), -(size * app.logPixelsY / 720),
+                             app.settings.fontWeight, DEFAULT_CHARSET);
+  if (!app.smallFont || !app.displayFont) return false;
+
+  // The glyph font ships in the data folder; make it available to this process only, so
+  // the program works without installing it.
+  app.fontFile = app.dataDir + "Astrological.ttf";
+  AddFontResourceExA(app.fontFile.c_str(), FR_PRIVATE, nullptr);
+  app.symbolFont = MakeFont("Astrological", -(size * app.logPixelsY / 720), FW_NORMAL, SYMBOL_CHARSET);
+  app.dialogBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  return true;
+}
+
+void ReleaseEarly(App& app) {
+  if (app.dialogBrush) DeleteObject(app.dialogBrush);
+  if (app.smallFont) DeleteObject(app.smallFont);
+  if (app.displayFont) DeleteObject(app.displayFont);
+  if (app.symbolFont) DeleteObject(app.symbolFont);
+  if (!app.fontFile.empty()) RemoveFontResourceExA(app.fontFile.c_str(), FR_PRIVATE, nullptr);
+  if (app.richEdit) FreeLibrary(app.richEdit);
+  if (app.library) FreeLibrary(app.library);
+  app.dialogBrush = nullptr;
+  app.smallFont = app.displayFont = app.symbolFont = nullptr;
+  app.fontFile.clear();
+  app.richEdit = nullptr;
+  app.library = nullptr;
+}
+
+void FinishStart(App& app, int show, const char* commandLine) {
+  app.specialDays.Load(app.dataDir);
+  app.palette = MakePalette(app.settings.colours);
+  app.imageLists[0] = MakeImageList(app.instance, 12, IDB_SPECIAL12_FIRST, IDB_SPECIAL12_LAST);
+  app.imageLists[1] = MakeImageList(app.instance, 12, IDB_SMALL12_FIRST, IDB_SMALL12_LAST);
+  app.imageLists[2] = MakeImageList(app.instance, 18, IDB_TREE18_FIRST, IDB_TREE18_LAST);
+  DragAcceptFiles(app.frame, TRUE);
+
+  const SettingsValues& s = app.settings;
+  FramePlacement place = CheckFramePlacement(s.posX, s.posY, s.width, s.height, app.screen.width,
+                                             app.screen.height);
+  if (!place.maximize) {
+    MoveWindow(app.frame, place.x, place.y, place.width, place.height, TRUE);
+    ShowWindow(app.frame, show);
+  } else {
+    ShowWindow(app.frame, SW_MAXIMIZE);
+  }
+  UpdateWindow(app.frame);
+
+  if (app.settings.newVersion) {
+    app.settings.newVersion = 0;
+    SetSettingNumber(app.profile, kSetNewVersion, 0);
+    OpenHelp(HelpRequest::Contents, 0);
+  }
+
+  bool loaded = app.moon.Open(app.dataDir) && LoadRecoTable(app.dataDir, app.reco, app.sink) &&
+                LoadRecoSelTable(app.dataDir, app.reco, app.sink);
+  if (!loaded) {
+    SendMessageA(app.frame, WM_CLOSE, 0, 0);
+    return;
+  }
+  app.recoLoaded = true;
+  app.reco.lastReco = app.settings.lastReco;
+  LoadConditionCombo(false);
+
+  if (commandLine[0]) {
+    lstrcpynA(app.fileName, commandLine, sizeof app.fileName);
+    PostMessageA(app.frame, WM_COMMAND, IDM_FILE_OPEN_NAMED, 0);
+  } else if (app.settings.startLastFile) {
+    PostMessageA(app.frame, WM_COMMAND, IDM_FILE_RECENT_FIRST, 0);
+  }
+  if (app.settings.tipOnStart) PostMessageA(app.frame, WM_COMMAND, IDM_TIP_OF_THE_DAY, 0);
+}
+
+void Shutdown(App& app) {
+  if (app.recoLoaded && SaveAtExit(app.dataDir, app.reco, app.recoRotation, app.sink)) {
+    app.settings.nextSave = app.recoRotation.nextSave;
+    SetSettingNumber(app.profile, kSetNextSave, app.settings.nextSave);
+  }
+  if (app.settings.sound) sndPlaySoundA(nullptr, 0);
+
+  if (app.palette) DeleteObject(app.palette);
+  app.palette = nullptr;
+  for (HBRUSH& b : app.brushes) {
+    if (b) DeleteObject(b);
+    b = nullptr;
+  }
+  app.moon.Close();
+
+  // An empty rectangle makes the next start maximize.
+  RECT r = {};
+  if (!IsZoomed(app.frame) && !IsIconic(app.frame)) GetWindowRect(app.frame, &r);
+  app.settings.posX = r.left;
+  app.settings.posY = r.top;
+  app.settings.width = r.right - r.left;
+  app.settings.height = r.bottom - r.top;
+  app.settings.lastReco = app.reco.lastReco;
+  WriteExitValues(app.profile, app.settings);
+
+  SetMenu(app.frame, nullptr);
+  if (app.mainMenu) DestroyMenu(app.mainMenu);
+  app.mainMenu = nullptr;
+  CloseHelp();
+  DestroyWindow(app.frame);
+}
+
+void ReleaseAfterLoop(App& app) {
+  for (HIMAGELIST& l : app.imageLists) {
+    if (l) ImageList_Destroy(l);
+    l = nullptr;
+  }
+  app.moon.Close();
+  ReleaseEarly(app);
+}
+
+}  // namespace tw

@@ -25,7 +25,8 @@ std::string PercentText(char letter, int32_t v);
 int32_t DayAverage(DayNumber birthday, DayNumber day, bool higherCurves, bool sawtooth);
 
 // Formats a wvsprintf-style message text (as message 3040) that takes the whole part and
-// the tenths as its first two numbers; the whole part keeps the minus of -0,x.
+// the tenths as its first two numbers; the whole part keeps the minus of -0,x. Widths and
+// flags of those two numbers are not applied; "%%" gives "%".
 std::string FormatPercentMessage(const std::string& format, int32_t v);
 
 }  // namespace tw

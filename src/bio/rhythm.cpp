@@ -73,4 +73,10 @@ int32_t DayStartSample(int rhythm, int32_t dayOffset) {
   return i < 0 ? 4 * RhythmPeriods[rhythm] - 2 : i;
 }
 
+DaySamples DaySamplesOf(int rhythm, int32_t dayOffset, bool sawtooth) {
+  const SampleTable& t = GetCurveTables().Of(rhythm, sawtooth);
+  const int32_t mid = 4 * RhythmPhase(rhythm, dayOffset);
+  return {t[DayStartSample(rhythm, dayOffset)], t[mid], t[mid + 2]};
+}
+
 }  // namespace tw

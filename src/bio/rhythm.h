@@ -45,6 +45,18 @@ int32_t RhythmDayValue(int rhythm, DayNumber birthday, DayNumber day, bool sawto
 // Index of the sample at the left edge of the day: 4 * phase - 2, or 4p - 2 at phase 0.
 int32_t DayStartSample(int rhythm, int32_t dayOffset);
 
+// The samples a chart draws for one day: its left edge, its middle (the day value) and
+// its right edge, which is the next day's left edge.
+struct DaySamples {
+  int32_t left, middle, right;
+};
+DaySamples DaySamplesOf(int rhythm, int32_t dayOffset, bool sawtooth);
+
+// One quarter day further along the curve, wrapping at 4p to 0.
+inline int32_t NextQuarterSample(int rhythm, int32_t index) {
+  return index + 1 >= 4 * RhythmPeriods[rhythm] ? 0 : index + 1;
+}
+
 // Default RGB colours of the rhythms (colour table entries 13..19).
 struct Rgb {
   uint8_t r, g, b;

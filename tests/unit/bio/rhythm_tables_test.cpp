@@ -103,5 +103,23 @@ TEST(RhythmValues, DayStartSampleWrapsAtPhaseZero) {
   EXPECT_EQ(DayStartSample(1, -1), 4 * 27 - 2);
 }
 
+TEST(RhythmValues, ChartSamplesJoinFromDayToDay) {
+  for (int r = 0; r < kRhythmCount; ++r) {
+    const int32_t p = RhythmPeriods[r];
+    for (bool saw : {false, true}) {
+      for (int32_t n = 0; n <= p; ++n) {
+        const DaySamples today = DaySamplesOf(r, n, saw);
+        EXPECT_EQ(today.middle, RhythmDayValue(r, 0, n, saw));
+        EXPECT_EQ(today.right, DaySamplesOf(r, n + 1, saw).left) << r << " " << n;
+      }
+    }
+    // Walking quarter days from the last sample wraps to the first.
+    EXPECT_EQ(NextQuarterSample(r, 4 * p - 1), 0);
+    EXPECT_EQ(NextQuarterSample(r, 5), 6);
+  }
+  // Day 5 of the first sine rhythm ends at sample 22, just before the top at 23.
+  EXPECT_EQ(DaySamplesOf(0, 5, false).right, 998);
+}
+
 }  // namespace
 }  // namespace tw

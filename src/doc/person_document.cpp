@@ -78,6 +78,12 @@ DayEntryChange SetDayEntryFor(PersonDocument& doc, DayNumber day, int markComman
     while (n < kMaxNoteLength && text[n] != 0) ++n;
     given.assign(text, n);
   }
+  // A note whose first byte is 0xFF ("ÿ") would read back as the tag of the old block and
+  // swallow the days after it; a leading blank keeps every character of it.
+  if (!hasBlock && !given.empty() && static_cast<uint8_t>(given[0]) == kEntryBlockTag) {
+    given.insert(given.begin(), ' ');
+    if (given.size() > kMaxNoteLength) given.resize(kMaxNoteLength);
+  }
   const size_t textLength = given.size();
   const size_t newLength = textLength + (hasBlock ? kEntryBlockSize : 0);
 

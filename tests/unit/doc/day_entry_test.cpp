@@ -100,6 +100,28 @@ TEST(DayEntries, NotesAreCutTo511Characters) {
   EXPECT_EQ(std::strlen(GetDayEntry(*doc, kStart + 1).text), kMaxNoteLength);
 }
 
+TEST(DayEntries, NoteStartingWithTheBlockTagCannotSwallowLaterDays) {
+  auto doc = NewDoc();
+  SetDayEntryFor(*doc, kStart + 0, kMarkNoChange, "ÿber den Berg");
+  SetDayEntryFor(*doc, kStart + 1, kMarkSetRed, "morgen");
+  SetDayEntryFor(*doc, kStart + 60, kMarkNoChange, "später");
+  EXPECT_STREQ(GetDayEntry(*doc, kStart).text, " ÿber den Berg");
+  EXPECT_FALSE(GetDayEntry(*doc, kStart).hasBlock);
+  const std::vector<uint8_t> bytes = SerializePersonDocument(*doc);
+  PersonDocument back;
+  ASSERT_EQ(ParsePersonFile(back, bytes.data(), bytes.size()), ParseResult::kOk);
+  EXPECT_STREQ(GetDayEntry(back, kStart).text, " ÿber den Berg");
+  EXPECT_STREQ(GetDayEntry(back, kStart + 1).text, "morgen");
+  EXPECT_EQ(GetDayMarkOf(back, kStart + 1), kMarkRed);
+  EXPECT_STREQ(GetDayEntry(back, kStart + 60).text, "später");
+  // At full length the blank takes the place of the last character.
+  const std::string full = "ÿ" + std::string(kMaxNoteLength - 1, 'z');
+  SetDayEntryFor(*doc, kStart + 2, kMarkNoChange, full.c_str());
+  const std::string stored = GetDayEntry(*doc, kStart + 2).text;
+  EXPECT_EQ(stored.size(), kMaxNoteLength);
+  EXPECT_EQ(stored, " " + full.substr(0, kMaxNoteLength - 1));
+}
+
 TEST(DayEntries, TextTakenFromTheBlockItselfSurvivesGrowth) {
   auto doc = NewDoc();
   const std::string big(500, 'q');

@@ -36,19 +36,28 @@ ParseResult ParsePersonFile(PersonDocument& doc, const uint8_t* data, size_t siz
   return BuildNotes(doc, data + kHeaderSize, size - kHeaderSize) ? ParseResult::kOk : ParseResult::kNoMemory;
 }
 
+// Length of a day's entry in the block; 0 for a day without a complete one, which is then
+// written as an empty day rather than shifting every later day.
+static size_t StoredEntryLength(const PersonDocument& doc, int32_t off) {
+  if (off < 0 || static_cast<size_t>(off) >= doc.notes.used) return 0;
+  return DayEntryLength(doc.notes.data.data() + off, doc.notes.used - off);
+}
+
 std::vector<uint8_t> SerializePersonDocument(const PersonDocument& doc) {
   size_t total = kHeaderSize;
-  for (int32_t off : doc.dayIndex)
-    total += off < 0 ? 2 : DayEntryLength(doc.notes.data.data() + off, doc.notes.used - off);
+  for (int32_t off : doc.dayIndex) {
+    const size_t len = StoredEntryLength(doc, off);
+    total += len ? len : 2;
+  }
   std::vector<uint8_t> out(total, 0);
   std::memcpy(out.data(), doc.header.bytes.data(), kHeaderSize);
   size_t pos = kHeaderSize;
   for (int32_t off : doc.dayIndex) {
-    if (off < 0) {
+    const size_t len = StoredEntryLength(doc, off);
+    if (len == 0) {
       pos += 2;  // no mark, empty text
       continue;
     }
-    const size_t len = DayEntryLength(doc.notes.data.data() + off, doc.notes.used - off);
     std::memcpy(out.data() + pos, doc.notes.data.data() + off, len);
     pos += len;
   }

@@ -85,6 +85,17 @@ TEST(PersonFileFormat, RoundTripKeepsEveryByte) {
   testing::ExpectIndexValid(back);
 }
 
+TEST(PersonFileFormat, BrokenIndexEntriesAreWrittenAsEmptyDays) {
+  auto doc = SampleDoc();
+  const size_t before = SerializePersonDocument(*doc).size();
+  doc->dayIndex[1] = static_cast<int32_t>(doc->notes.used) + 100;  // past what is in use
+  const std::vector<uint8_t> bytes = SerializePersonDocument(*doc);
+  EXPECT_EQ(bytes.size(), before);
+  PersonDocument back;
+  ASSERT_EQ(ParsePersonFile(back, bytes.data(), bytes.size()), ParseResult::kOk);
+  EXPECT_STREQ(GetDayEntry(back, back.header.NotesStart() + 7319).text, "Ende");
+}
+
 TEST(PersonFileFormat, RewrittenEntriesLeaveNoDeadSpace) {
   auto doc = SampleDoc();
   const DayNumber s = doc->header.NotesStart();

@@ -7,15 +7,13 @@
 #include <array>
 #include <vector>
 
+#include "reco/reco_messages.h"
 #include "reco/reco_order.h"
 #include "reco/reco_tables.h"
 
 namespace tw {
 
 constexpr int kRecoRootItem = -9;
-constexpr int kMsgRecoDeleteGroup = 3022;       // %s category label, %s header name
-constexpr int kMsgRecoDeleteLastMember = 3023;  // %s empty text, %s member name
-constexpr int kMsgRecoDeleteOne = 3024;         // %s name
 
 // Category of a tree item: c for -c, the record's category for a slot, 0 otherwise.
 int ItemCategory(const RecoTables& tables, int item);

@@ -1,0 +1,118 @@
+// Geometry and navigation of the moon calendar list that need no window: where each
+// column lies, how many moon glyphs fit on a line, how tall a row is, which row lies under
+// a point and where the list goes when the selected day moves.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "calendar/daynumber.h"
+#include "doc/view_flags.h"
+
+namespace tw {
+
+constexpr int kCalendarColumns = 10;
+enum CalendarColumn : int {
+  kColElement = 0,
+  kColDate = 1,
+  kColMoon = 2,
+  kColSun = 3,
+  kColPlanting = 4,
+  kColReco = 5,
+  kColPlants = 6,
+  kColHealth = 7,
+  kColCommon = 8,
+  kColNotes = 9,
+};
+
+struct ColumnSpan {
+  bool shown = false;
+  int left = 0, right = 0;  // right is exclusive
+  int width() const { return right - left; }
+};
+using CalendarColumnSpans = std::array<ColumnSpan, kCalendarColumns>;
+
+// Places the shown columns side by side from `left`; `widths` is indexed by column and
+// only read for shown columns (a negative width counts as 0).
+CalendarColumnSpans LayoutCalendarColumns(const std::array<bool, kCalendarColumns>& shown,
+                                          const std::array<int, kCalendarColumns>& widths, int left);
+
+// The five tab stops of the Mond column, in tenths of an average character.
+constexpr std::array<int, 5> kMoonTabsScreen = {52, 26, 26, 26, 26};
+constexpr std::array<int, 5> kMoonTabsPrint = {106, 76, 76, 76, 76};
+
+// Positions of the Mond column's tab stops from the cell's left edge, in pixels.
+std::array<int, 5> MoonTabPositions(int avgCharWidth, bool printing);
+// How many of those stops fit into a column of `columnWidth` pixels: the glyphs per line.
+// 0 means not even the first stop fits, and the glyphs follow each other without tabs.
+int MoonGlyphsPerLine(int columnWidth, int avgCharWidth, bool printing);
+
+// Where a cell's text is laid out, in pixels, for a row starting at `rowTop`.
+struct CellBox {
+  int left = 0, top = 0, right = 0;
+};
+CellBox CellTextBox(const ColumnSpan& column, int rowTop, int margin, bool firstRow, bool glyphCell,
+                    int fontHeight);
+
+// The height a cell of height `h` counts with when the tallest cell so far is `tallest`:
+// a Mond or Sonne cell that runs taller than the text cells keeps whole text lines.
+int CountedCellHeight(int h, int tallest, bool glyphCell);
+// Row height in pixels from the tallest cell (twips), at least `minimum`.
+int RowHeightPixels(int tallestTwips, int dpi, int margin, int minimum);
+
+inline int PixelsToTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440 / dpi : 0; }
+inline int TwipsToPixels(int twips, int dpi) { return dpi > 0 ? (twips * dpi + 1439) / 1440 : 0; }
+
+// The rows of the last screen paint.
+struct CalendarRows {
+  int top = 0;                   // y of the first row
+  std::vector<DayNumber> days;   // day of each row
+  std::vector<int> heights;      // height of each row in pixels
+  int count() const { return static_cast<int>(days.size()); }
+  int bottom() const;
+  // Row index containing y; rows above the first count as the first, rows past the last
+  // as the last. -1 when nothing was drawn.
+  int RowAt(int y) const;
+  // Index of the row showing `day`, or -1.
+  int RowOf(DayNumber day) const;
+  int RowTop(int row) const;
+};
+
+// A y position in the list as a day offset from the first visible day (0 without rows).
+int RowToDay(const CalendarRows& rows, DayNumber firstDay, int y);
+// A y position in the list as the day number of its row, in the only-days-with-
+// recommendations list; `fallback` when nothing was drawn.
+DayNumber RowToFilteredDay(const CalendarRows& rows, int y, DayNumber fallback);
+
+// The next day from `from` on (inclusive, stepping by `step`) that the list shows, or
+// nullopt when it leaves 0 .. kLastCalendarDay or `maxSteps` days were looked at. `shown`
+// says whether a day gets a row (it has moon data, and matches in the filtered list).
+std::optional<DayNumber> NextListedDay(DayNumber from, int step, int maxSteps,
+                                       const std::function<bool(DayNumber)>& shown);
+
+// What the list needs to follow a move of the selected day.
+struct CalendarNavigation {
+  DayNumber selected = 0;
+  DayNumber first = 0;
+  DayNumber birthday = 0;
+  DayNumber today = 0;
+  bool filtered = false;  // only days with recommendations
+  const CalendarRows* rows = nullptr;
+  // Filtered list: the next (+1) or previous (-1) matching day after `start`, nullopt when
+  // there is none within the data.
+  std::function<std::optional<DayNumber>(DayNumber start, int step)> findMatching;
+};
+
+struct CalendarMove {
+  DayNumber selected = 0;
+  DayNumber first = 0;
+  bool scrolled = false;  // the first day changed: the list is painted again
+};
+
+// Moves the selection by a navigation code (0 today, 1 birthday, 2 `given`, 3 page back,
+// 4 page forward, 5 day forward, 6 day back). A page is the rows drawn less one.
+CalendarMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given);
+
+}  // namespace tw

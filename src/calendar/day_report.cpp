@@ -176,8 +176,19 @@ std::string DayReportJson(const DayReport& r) {
   out += "  \"derived\": " + derived.Done() + ",\n";
   out += "  \"attributes\": " + attributes.Done() + ",\n";
   out += "  \"holiday\": " + std::to_string(r.holiday) + ",\n";
-  out += "  \"specialDays\": " + JsonString(r.specialDays) + "\n";
-  out += "}\n";
+  out += "  \"specialDays\": " + JsonString(r.specialDays);
+  if (r.recoSelection >= 0) {
+    out += ",\n  \"selection\": " + std::to_string(r.recoSelection) + ",\n";
+    out += "  \"recommendations\": [";
+    for (size_t i = 0; i < r.recommendations.size(); ++i) {
+      JsonLine item;
+      item.Add("category", r.recommendations[i].category);
+      item.Add("name", JsonString(r.recommendations[i].name));
+      out += (i == 0 ? "\n    " : ",\n    ") + item.Done();
+    }
+    out += r.recommendations.empty() ? "]" : "\n  ]";
+  }
+  out += "\n}\n";
   return out;
 }
 
@@ -208,6 +219,15 @@ std::string DayReportText(const DayReport& r) {
   for (const IntField& f : AttributeFields(r.attributes)) TextLine(out, 2, f.name, std::to_string(f.value));
   TextLine(out, 0, "holiday", std::to_string(r.holiday));
   TextLine(out, 0, "specialDays", r.specialDays.empty() ? "-" : r.specialDays);
+  if (r.recoSelection >= 0) {
+    TextLine(out, 0, "selection", std::to_string(r.recoSelection));
+    if (r.recommendations.empty()) {
+      TextLine(out, 0, "recommendations", "-");
+    } else {
+      out += "recommendations\n";
+      for (const DayReport::Recommendation& h : r.recommendations) TextLine(out, 2, h.categoryLabel.c_str(), h.name);
+    }
+  }
   return out;
 }
 

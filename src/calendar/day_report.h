@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calendar/day_attributes.h"
 #include "calendar/daynumber.h"
@@ -21,6 +22,16 @@ struct DayReport {
   DayAttributes attributes;
   int holiday = 0;          // 0 none, 1 holiday, 2 official holiday
   std::string specialDays;  // CP1252; names separated by ", "
+
+  // Filled by the caller, which owns the recommendation tables; written out only when
+  // `recoSelection` is a selection entry (>= 0).
+  struct Recommendation {
+    int category = 0;           // 1..3
+    std::string categoryLabel;  // CP1252
+    std::string name;           // CP1252
+  };
+  int recoSelection = -1;
+  std::vector<Recommendation> recommendations;
 };
 
 // Fills `out` for day d. `table` may be null (no special days). Returns false when d has

@@ -1,22 +1,35 @@
-// twcal: the calendar core on the command line, for checking days, Easter and day
-// numbers without the program.
-//   twcal day YYYY-MM-DD [--data DIR] [--json] [--sternbild]
+// twcal: the calendar, recommendation and biorhythm core on the command line, for checking
+// days, searches and rhythm values without the program.
+//   twcal day YYYY-MM-DD [--data DIR] [--json] [--sternbild] [--selection N]
+//   twcal find YYYY-MM-DD [--back] [--selection N] [--data DIR] [--sternbild]
+//   twcal bio BIRTHDAY DATE [--higher] [--saw]
+//   twcal compat BIRTHDAY1 BIRTHDAY2 [--higher]
+//   twcal search BIRTHDAY DATE --cond "w1,...,w7" [--back] [--higher] [--saw]
+//   twcal export-reco [--data DIR]
 //   twcal easter YEAR | twcal daynumber YYYY-MM-DD | twcal date N
-// Exit codes: 0 done, 2 bad input or unusable data.
+// Exit codes: 0 done, 1 a search found no day, 2 bad input or unusable data.
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "bio/bio_report.h"
+#include "bio/curve_search.h"
+#include "bio/rhythm_label.h"
 #include "calendar/day_report.h"
 #include "calendar/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/special_days.h"
 #include "calendar/year_table.h"
 #include "core/platform.h"
+#include "reco/reco_eval.h"
+#include "reco/reco_export.h"
+#include "reco/reco_report.h"
 
 namespace {
 
+constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
 
 // Messages of the core go to stderr as their number and arguments.
@@ -40,12 +53,21 @@ int Fail(const std::string& text) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: twcal day YYYY-MM-DD [--data DIR] [--json] [--sternbild]\n"
+               "usage: twcal day YYYY-MM-DD [--data DIR] [--json] [--sternbild] [--selection N]\n"
+               "       twcal find YYYY-MM-DD [--back] [--selection N] [--data DIR] [--sternbild]\n"
+               "       twcal bio BIRTHDAY DATE [--higher] [--saw]\n"
+               "       twcal compat BIRTHDAY1 BIRTHDAY2 [--higher]\n"
+               "       twcal search BIRTHDAY DATE --cond \"w1,...,w7\" [--back] [--higher] [--saw]\n"
+               "       twcal export-reco [--data DIR]\n"
                "       twcal easter YEAR\n"
                "       twcal daynumber YYYY-MM-DD\n"
-               "       twcal date N\n");
+               "       twcal date N\n"
+               "Dates are YYYY-MM-DD. find and search print the day found after (or with --back\n"
+               "before) DATE, or nothing and exit 1 when there is none.\n");
   return kExitBadInput;
 }
+
+void PrintCp1252(const std::string& text) { std::fputs(tw::Cp1252ToUtf8(text).c_str(), stdout); }
 
 // A whole decimal number, optionally negative; nothing else, not even blanks.
 bool ParseInt(const std::string& text, long* out) {
@@ -62,55 +84,214 @@ bool ParseInt(const std::string& text, long* out) {
 
 struct Options {
   std::vector<std::string> words;
+  std::set<std::string> given;  // the options named on the command line
   std::string dataDir = "data/";
   bool json = false;
   bool sternbild = false;
+  bool back = false;
+  bool higher = false;
+  bool saw = false;
+  std::string selectionText = "0";
+  std::string cond;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--json") {
-      o->json = true;
-    } else if (a == "--sternbild") {
-      o->sternbild = true;
-    } else if (a == "--data") {
+    bool* flag = a == "--json"        ? &o->json
+                 : a == "--sternbild" ? &o->sternbild
+                 : a == "--back"      ? &o->back
+                 : a == "--higher"    ? &o->higher
+                 : a == "--saw"       ? &o->saw
+                                      : nullptr;
+    std::string* value = a == "--data"        ? &o->dataDir
+                         : a == "--selection" ? &o->selectionText
+                         : a == "--cond"      ? &o->cond
+                                              : nullptr;
+    if (flag) {
+      *flag = true;
+    } else if (value) {
       if (i + 1 >= argc) {
-        *error = "--data needs a directory";
+        *error = a + " needs a value";
         return false;
       }
-      o->dataDir = argv[++i];
+      *value = argv[++i];
     } else if (a.rfind("--", 0) == 0) {
       *error = "unknown option " + a;
       return false;
     } else {
       o->words.push_back(a);
+      continue;
     }
+    o->given.insert(a);
   }
   return true;
 }
 
-int RunDay(const Options& o) {
-  tw::DayNumber d = 0;
-  if (!tw::ParseIsoDate(o.words[1], &d)) return Fail("unknown date '" + o.words[1] + "' (want YYYY-MM-DD)");
-  if (d < tw::kFirstMoonDay || d > tw::kLastMoonDay)
-    return Fail("day " + o.words[1] + " lies outside the moon data (1950-01-01 .. 2049-12-31)");
-  std::string dir = o.dataDir;
-  if (dir.empty()) dir = "./";
-  if (dir.back() != '/' && dir.back() != '\\') dir += '/';
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) return Fail("data directory '" + dir + "' not found");
+struct Command {
+  const char* name;
+  size_t arguments;
+  std::set<std::string> options;
+  int (*run)(const Options&);
+};
 
+// --- data ---------------------------------------------------------------------------
+
+bool DataDir(const Options& o, std::string* dir, int* rc) {
+  *dir = o.dataDir.empty() ? "./" : o.dataDir;
+  if (dir->back() != '/' && dir->back() != '\\') *dir += '/';
+  std::error_code ec;
+  if (std::filesystem::is_directory(*dir, ec)) return true;
+  *rc = Fail("data directory '" + *dir + "' not found");
+  return false;
+}
+
+bool ParseDay(const std::string& text, const char* what, tw::DayNumber* d, int* rc) {
+  if (tw::ParseIsoDate(text, d)) return true;
+  *rc = Fail(std::string("unknown ") + what + " '" + text + "' (want YYYY-MM-DD, 1600 .. 2049)");
+  return false;
+}
+
+bool ParseMoonDay(const std::string& text, tw::DayNumber* d, int* rc) {
+  if (!ParseDay(text, "date", d, rc)) return false;
+  if (*d >= tw::kFirstMoonDay && *d <= tw::kLastMoonDay) return true;
+  *rc = Fail("day " + text + " lies outside the moon data (1950-01-01 .. 2049-12-31)");
+  return false;
+}
+
+// The recommendation tables and the selection the options name.
+bool LoadReco(const Options& o, const std::string& dir, tw::MessageSink& sink, tw::RecoTables* tables,
+              int* selection, int* rc) {
+  long n = 0;
+  if (!ParseInt(o.selectionText, &n) || n < 0 || n >= tw::kRecoSelEntries) {
+    *rc = Fail("selection '" + o.selectionText + "' outside 0 .. 127");
+    return false;
+  }
+  std::string error;
+  if (!tw::LoadRecoTablesForReport(dir, *tables, sink, &error)) {
+    *rc = Fail(error);
+    return false;
+  }
+  if (!tw::SelectionUsable(*tables, static_cast<int>(n))) {
+    *rc = Fail("selection " + o.selectionText + " is not in use in " + dir + "RecoSel.dat");
+    return false;
+  }
+  *selection = static_cast<int>(n);
+  return true;
+}
+
+// --- commands -----------------------------------------------------------------------
+
+int RunDay(const Options& o) {
+  int rc = 0;
+  tw::DayNumber d = 0;
+  std::string dir;
+  if (!ParseMoonDay(o.words[1], &d, &rc) || !DataDir(o, &dir, &rc)) return rc;
   StderrSink sink;
   tw::MoonData moon(sink);
   if (!moon.Open(dir)) return kExitBadInput;
+  tw::RecoTables tables;
+  int selection = 0;
+  if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;
   tw::SpecialDayTable table;
   table.Load(dir);
   tw::DayReport report;
-  if (!tw::BuildDayReport(moon, &table, d, o.sternbild, &report))
+  tw::RecoDay recoDay;
+  if (!tw::BuildDayReport(moon, &table, d, o.sternbild, &report) ||
+      !tw::PrepareRecoDay(moon, d, o.sternbild, &recoDay))
     return Fail("no moon data for " + o.words[1] + " in " + moon.path());
-  std::string text = o.json ? tw::DayReportJson(report) : tw::Cp1252ToUtf8(tw::DayReportText(report));
-  std::fputs(text.c_str(), stdout);
+  report.recoSelection = selection;
+  for (const tw::HoldingRecommendation& h : tw::HoldingRecommendations(tables, recoDay, selection))
+    report.recommendations.push_back({h.category, tw::RecoCategoryLabels()[h.category - 1], h.name});
+  if (o.json) std::fputs(tw::DayReportJson(report).c_str(), stdout);
+  else PrintCp1252(tw::DayReportText(report));
+  return 0;
+}
+
+int RunFind(const Options& o) {
+  int rc = 0;
+  tw::DayNumber d = 0;
+  std::string dir;
+  if (!ParseMoonDay(o.words[1], &d, &rc) || !DataDir(o, &dir, &rc)) return rc;
+  StderrSink sink;
+  tw::MoonData moon(sink);
+  if (!moon.Open(dir)) return kExitBadInput;
+  tw::RecoTables tables;
+  int selection = 0;
+  if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;
+  tw::DayNumber found = 0;
+  if (!tw::FindRecommendedDay(tables, moon, d, o.back ? -1 : 1, selection, o.sternbild, &found))
+    return kExitNotFound;
+  std::printf("%s\n", tw::IsoDate(found).c_str());
+  return 0;
+}
+
+// A person's rhythms start on the birthday; no value or search reaches before it.
+bool ParsePersonDay(const Options& o, tw::DayNumber* birthday, tw::DayNumber* day, int* rc) {
+  if (!ParseDay(o.words[1], "birthday", birthday, rc) || !ParseDay(o.words[2], "date", day, rc))
+    return false;
+  if (*day >= *birthday) return true;
+  *rc = Fail("date " + o.words[2] + " lies before the birthday " + o.words[1]);
+  return false;
+}
+
+int RunBio(const Options& o) {
+  int rc = 0;
+  tw::DayNumber birthday = 0, day = 0;
+  if (!ParsePersonDay(o, &birthday, &day, &rc)) return rc;
+  for (const std::string& line : tw::BioReportLines(birthday, day, o.higher, o.saw, tw::BuiltInRhythmLabels()))
+    PrintCp1252(line + "\n");
+  return 0;
+}
+
+int RunCompat(const Options& o) {
+  int rc = 0;
+  tw::DayNumber b1 = 0, b2 = 0;
+  if (!ParseDay(o.words[1], "birthday", &b1, &rc) || !ParseDay(o.words[2], "birthday", &b2, &rc)) return rc;
+  for (const std::string& line : tw::CompatReportLines(b1, b2, o.higher, tw::BuiltInRhythmLabels()))
+    PrintCp1252(line + "\n");
+  return 0;
+}
+
+int RunSearch(const Options& o) {
+  int rc = 0;
+  tw::DayNumber birthday = 0, day = 0;
+  if (!ParsePersonDay(o, &birthday, &day, &rc)) return rc;
+  if (!o.given.count("--cond")) return Fail("search needs --cond \"w1,...,w7\"");
+  tw::ConditionWords words{};
+  std::string error;
+  if (!tw::ParseConditionWords(o.cond, &words, &error)) return Fail("--cond: " + error);
+  bool any = false;
+  for (int r = 0; r < tw::ShownRhythmCount(o.higher); ++r) any = any || words[r] != 0;
+  if (!any)
+    return Fail(o.higher ? "--cond sets no criterion" : "--cond sets no criterion for rhythms 1..3 (--higher for 4..7)");
+  tw::CurveSearchRequest request;
+  request.selectedDay = day;
+  request.birthday = birthday;
+  request.higherCurves = o.higher;
+  request.sawtooth = o.saw;
+  request.direction = o.back ? -1 : 1;
+  request.searchEnd = tw::kLastCalendarDay;
+  tw::RecordingSink quiet;  // the no-hit message; the exit code says it here
+  const tw::DayNumber found = tw::CurveSearch(request, words, quiet);
+  if (found == day) return kExitNotFound;
+  std::printf("%s\n", tw::IsoDate(found).c_str());
+  return 0;
+}
+
+int RunExportReco(const Options& o) {
+  int rc = 0;
+  std::string dir;
+  if (!DataDir(o, &dir, &rc)) return rc;
+  StderrSink sink;
+  tw::RecoTables tables;
+  std::string error;
+  if (!tw::LoadRecoTablesForReport(dir, tables, sink, &error)) return Fail(error);
+  // Reco.txt ends its lines with CR LF; the terminal gets plain line feeds.
+  std::string text = tw::RecoExportText(tables, tw::RecoCategoryLabels()), lf;
+  for (char c : text)
+    if (c != '\r') lf += c;
+  PrintCp1252(lf);
   return 0;
 }
 
@@ -138,6 +319,21 @@ int RunDate(const Options& o) {
   return 0;
 }
 
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"day", 1, {"--data", "--json", "--sternbild", "--selection"}, RunDay},
+      {"find", 1, {"--data", "--back", "--sternbild", "--selection"}, RunFind},
+      {"bio", 2, {"--higher", "--saw"}, RunBio},
+      {"compat", 2, {"--higher"}, RunCompat},
+      {"search", 2, {"--cond", "--back", "--higher", "--saw"}, RunSearch},
+      {"export-reco", 0, {"--data"}, RunExportReco},
+      {"easter", 1, {}, RunEaster},
+      {"daynumber", 1, {}, RunDayNumber},
+      {"date", 1, {}, RunDate},
+  };
+  return commands;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,12 +343,14 @@ int main(int argc, char** argv) {
     Fail(error);
     return Usage();
   }
-  if (o.words.size() != 2) return Usage();
-  const std::string& command = o.words[0];
-  if (command == "day") return RunDay(o);
-  if (command == "easter") return RunEaster(o);
-  if (command == "daynumber") return RunDayNumber(o);
-  if (command == "date") return RunDate(o);
-  Fail("unknown command '" + command + "'");
+  if (o.words.empty()) return Usage();
+  for (const Command& c : Commands()) {
+    if (o.words[0] != c.name) continue;
+    if (o.words.size() != c.arguments + 1) return Usage();
+    for (const std::string& option : o.given)
+      if (!c.options.count(option)) return Fail("option " + option + " does not apply to '" + c.name + "'");
+    return c.run(o);
+  }
+  Fail("unknown command '" + o.words[0] + "'");
   return Usage();
 }

@@ -44,7 +44,7 @@ static std::string LabelKey(int r) { return "C" + std::to_string(r + 1); }
 RhythmLabels LoadRhythmLabels(const Profile& profile) {
   std::array<std::string, kRhythmCount> texts;
   for (int r = 0; r < kRhythmCount; ++r) {
-    if (!profile.Get(kTextSection, LabelKey(r), texts[r])) texts[r] = kAbsentLabelText;
+    if (!profile.Get(kTextSection, LabelKey(r), texts[r])) texts[r].clear();
   }
   RhythmLabels labels = BuiltInRhythmLabels();
   ApplyRhythmLabelTexts(labels, texts);

@@ -35,8 +35,8 @@ RhythmLabels BuiltInRhythmLabels();
 void ApplyRhythmLabelTexts(RhythmLabels& labels, const std::array<std::string, kRhythmCount>& texts);
 
 constexpr const char* kTextSection = "TidewellText";
-// What the store yields for an absent key C1..C7.
-constexpr const char* kAbsentLabelText = "X X";
+// An absent key C1..C7 keeps the built-in label: reading it as "X X" would label every
+// rhythm of a fresh installation "X".
 
 // Built-in slots overlaid with the keys C1..C7 of the settings.
 RhythmLabels LoadRhythmLabels(const Profile& profile);

@@ -84,11 +84,14 @@ TEST(RhythmLabels, SettingsReplaceSlotsUnlessEmpty) {
   EXPECT_STREQ(l[6].Name(), "Quer");
 }
 
-TEST(RhythmLabels, AbsentKeyReadsAsTheStoreDefault) {
+TEST(RhythmLabels, AbsentKeyKeepsTheBuiltInLabel) {
   MemoryProfile p;
+  p.Set("TidewellText", "C2", "A Anders");
   RhythmLabels l = LoadRhythmLabels(p);
-  EXPECT_EQ(l[0].Letter(), 'X');
-  EXPECT_STREQ(l[0].Name(), "X");
+  EXPECT_EQ(l[0].Letter(), 'K');
+  EXPECT_STREQ(l[0].Name(), "Körper");
+  EXPECT_EQ(l[1].Letter(), 'A');
+  EXPECT_EQ(l[6].Letter(), 'W');
 }
 
 TEST(RhythmLabels, SaveWritesLetterBlankNameAndReadsBack) {

@@ -58,8 +58,8 @@ TEST(StartValues, MissingFileGivesTheDefaults) {
   EXPECT_EQ(v.cond, 0);
   EXPECT_EQ(v.lastRecoSel, 0);
   EXPECT_EQ(v.searchEnd, 149747);
-  EXPECT_EQ(v.rhythmTexts[0], "X X");
-  EXPECT_EQ(v.rhythmTexts[6], "X X");
+  EXPECT_EQ(v.rhythmTexts[0], "");  // absent: the built-in label stays
+  EXPECT_EQ(v.rhythmTexts[6], "");
   EXPECT_EQ(v.markTexts[0], "");
   EXPECT_EQ(v.recentFiles[0], "");
   EXPECT_EQ(v.conditionWords[55], 0);

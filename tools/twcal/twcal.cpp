@@ -190,9 +190,6 @@ int RunDay(const Options& o) {
   StderrSink sink;
   tw::MoonData moon(sink);
   if (!moon.Open(dir)) return kExitBadInput;
-  tw::RecoTables tables;
-  int selection = 0;
-  if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;
   tw::SpecialDayTable table;
   table.Load(dir);
   tw::DayReport report;
@@ -200,6 +197,9 @@ int RunDay(const Options& o) {
   if (!tw::BuildDayReport(moon, &table, d, o.sternbild, &report) ||
       !tw::PrepareRecoDay(moon, d, o.sternbild, &recoDay))
     return Fail("no moon data for " + o.words[1] + " in " + moon.path());
+  tw::RecoTables tables;
+  int selection = 0;
+  if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;
   report.recoSelection = selection;
   for (const tw::HoldingRecommendation& h : tw::HoldingRecommendations(tables, recoDay, selection))
     report.recommendations.push_back({h.category, tw::RecoCategoryLabels()[h.category - 1], h.name});
@@ -216,6 +216,9 @@ int RunFind(const Options& o) {
   StderrSink sink;
   tw::MoonData moon(sink);
   if (!moon.Open(dir)) return kExitBadInput;
+  // The search stops silently where the data ends; unreadable data must not pass for
+  // "no day found".
+  if (!moon.Fetch(d)) return Fail("no moon data for " + o.words[1] + " in " + moon.path());
   tw::RecoTables tables;
   int selection = 0;
   if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;

@@ -171,5 +171,54 @@ TEST_F(Report, TextNamesSignsInGermanAndMarksMissingValues) {
   EXPECT_NE(DayReportText(r).find("  moonSign              15 Krebs\n"), std::string::npos);
 }
 
+TEST_F(Report, RecommendationsOnlyWhenASelectionWasEvaluated) {
+  DayReport r;
+  ASSERT_TRUE(BuildDayReport(moon, nullptr, kDay, false, &r));
+  EXPECT_EQ(DayReportJson(r).find("recommendations"), std::string::npos);
+  EXPECT_EQ(DayReportText(r).find("recommendations"), std::string::npos);
+
+  r.recoSelection = 4;
+  EXPECT_NE(DayReportJson(r).find("\"selection\": 4,\n  \"recommendations\": []\n}\n"), std::string::npos)
+      << DayReportJson(r);
+  EXPECT_NE(DayReportText(r).find("selection               4\nrecommendations         -\n"),
+            std::string::npos)
+      << DayReportText(r);
+
+  r.recommendations.push_back({1, "Pflanzen/Tiere", "Obstb\xE4ume schneiden"});
+  r.recommendations.push_back({3, "Allgemein", "Zitat \"a\\b\""});
+  const std::string j = DayReportJson(r);
+  EXPECT_NE(j.find("\"recommendations\": [\n"
+                   "    {\"category\": 1, \"name\": \"Obstb\xC3\xA4ume schneiden\"},\n"
+                   "    {\"category\": 3, \"name\": \"Zitat \\\"a\\\\b\\\"\"}\n"
+                   "  ]\n}\n"),
+            std::string::npos)
+      << j;
+  // Brackets and braces outside strings balance.
+  int depth = 0;
+  bool inString = false;
+  for (size_t i = 0; i < j.size(); ++i) {
+    if (inString) {
+      if (j[i] == '\\') ++i;
+      else if (j[i] == '"') inString = false;
+    } else if (j[i] == '"') {
+      inString = true;
+    } else if (j[i] == '{' || j[i] == '[') {
+      ++depth;
+    } else if (j[i] == '}' || j[i] == ']') {
+      ASSERT_GT(depth, 0);
+      --depth;
+    }
+  }
+  EXPECT_EQ(depth, 0);
+  EXPECT_FALSE(inString);
+
+  const std::string t = DayReportText(r);
+  EXPECT_NE(t.find("recommendations\n"
+                   "  Pflanzen/Tiere        Obstb\xE4ume schneiden\n"
+                   "  Allgemein             Zitat \"a\\b\"\n"),
+            std::string::npos)
+      << t;
+}
+
 }  // namespace
 }  // namespace tw

@@ -1,10 +1,21 @@
 #include "reco/reco_report.h"
 
-#include <filesystem>
+#include <cstdio>
 
 #include "reco/reco_files.h"
 
 namespace tw {
+
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+}
+
+}  // namespace
 
 const std::array<std::string, kRecoCategories>& RecoCategoryLabels() {
   static const std::array<std::string, kRecoCategories> labels = {"Pflanzen/Tiere", "Gesundheit",
@@ -34,9 +45,8 @@ bool LoadRecoTablesForReport(const std::string& dataDir, RecoTables& tables, Mes
                              std::string* error) {
   // The loaders create a missing file, as the program's start must; a report must not
   // leave files behind in a directory it only reads.
-  std::error_code ec;
   const std::string reco = RecoFilePath(dataDir);
-  if (!std::filesystem::is_regular_file(reco, ec)) {
+  if (!FileExists(reco)) {
     *error = "no recommendations file " + reco;
     return false;
   }
@@ -45,7 +55,7 @@ bool LoadRecoTablesForReport(const std::string& dataDir, RecoTables& tables, Mes
     return false;
   }
   const std::string sel = RecoSelFilePath(dataDir);
-  if (std::filesystem::is_regular_file(sel, ec) && !LoadRecoSelTable(dataDir, tables, sink)) {
+  if (FileExists(sel) && !LoadRecoSelTable(dataDir, tables, sink)) {
     *error = "cannot read " + sel;
     return false;
   }

@@ -67,6 +67,9 @@ struct RecoDayTextOptions {
 };
 
 constexpr size_t kRecoHeadingMax = 31;
+
+// Print callers pack the separator flags into bits 14 and up of their flags argument.
+constexpr int SeparatorsFromPrintFlags(uint32_t flags) { return static_cast<int>((flags >> 14) & 3); }
 constexpr int kSearchProgressInterval = 64;  // days between two SearchProgress::Continue
 
 class RecoEvaluator {

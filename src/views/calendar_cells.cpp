@@ -62,10 +62,13 @@ std::string DateCellRtf(DayNumber d, int holiday, const CellContext& ctx) {
   return std::string(buf, p);
 }
 
-std::string MoonCellRtf(const MoonDayRecord& r, int glyphsPerLine, const CellContext& ctx) {
+std::string MoonCellRtf(const MoonDayRecord& r, int glyphsPerLine, const CellContext& ctx,
+                        const std::vector<int>& tabStopsTwips) {
   char buf[kCellBufferSize];
   RtfWriter w(buf, sizeof buf, ctx.style);
-  w.Controls(Header() | kRtfSymbol | kRtfForeColour | RtfFore(kRtfBlack), ctx.fontChoice);
+  w.Controls(Header(), ctx.fontChoice);
+  for (int tab : tabStopsTwips) w.Raw(("\\tx" + std::to_string(tab) + " ").c_str());
+  w.Controls(kRtfSymbol | kRtfForeColour | RtfFore(kRtfBlack), ctx.fontChoice);
   const std::vector<MoonGlyph> glyphs = MoonGlyphs(r, ctx.sternbild);
   for (size_t i = 0; i < glyphs.size(); ++i) {
     const MoonGlyph& g = glyphs[i];

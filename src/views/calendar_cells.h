@@ -60,8 +60,10 @@ inline int PreviousSign(int sign) { return (sign + 11) % 12; }
 bool DateIsRed(DayNumber d, int holiday, bool twoColours);
 
 std::string DateCellRtf(DayNumber d, int holiday, const CellContext& ctx);
-// `glyphsPerLine` 0 writes the glyphs without separators.
-std::string MoonCellRtf(const MoonDayRecord& r, int glyphsPerLine, const CellContext& ctx);
+// `glyphsPerLine` 0 writes the glyphs without separators; `tabStopsTwips` are the
+// paragraph's tab stops from the cell's left edge.
+std::string MoonCellRtf(const MoonDayRecord& r, int glyphsPerLine, const CellContext& ctx,
+                        const std::vector<int>& tabStopsTwips = {});
 std::string SunCellRtf(const MoonDayRecord& r, const CellContext& ctx);
 // Day marks with their labels and the note text; empty for a day outside the notes or
 // without an entry.

@@ -91,6 +91,8 @@ TEST(MoonCell, GlyphsAreSeparatedByTabsAndBrokenIntoLines) {
   EXPECT_EQ(Plain(MoonCellRtf(r, 2, ctx)), "Y-Z\t\xAF\nq");
   EXPECT_EQ(Plain(MoonCellRtf(r, 0, ctx)), "Y-Z\xAFq");
   EXPECT_EQ(SymbolRuns(MoonCellRtf(r, 5, ctx)), "Y-Z\t\xAF\tq");
+  const std::string tabs = MoonCellRtf(r, 5, ctx, {780, 1170});
+  EXPECT_NE(tabs.find("\\tx780 \\tx1170 \\f2"), std::string::npos) << tabs;
   // No times on screen; in print the time follows its glyph, and the glyphs go on in
   // the symbol font.
   EXPECT_EQ(Plain(MoonCellRtf(r, 5, ctx)).find(':'), std::string::npos);

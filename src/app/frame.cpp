@@ -197,8 +197,8 @@ void LayoutFrame() {
   MoveWindow(app.mdiClient, l.clientX, l.top, l.clientWidth, l.height, TRUE);
   if (app.splitter) {
     MoveWindow(app.splitter, l.splitterX, l.top, l.splitterWidth, l.height, TRUE);
-    SetWindowLongPtrA(app.splitter, sizeof(LONG_PTR), l.dragMin);
-    SetWindowLongPtrA(app.splitter, 2 * sizeof(LONG_PTR), l.dragMax);
+    SetWindowLongPtrA(app.splitter, sizeof(LONG_PTR), l.dragMin);              // lowest position
+    SetWindowLongPtrA(app.splitter, 2 * sizeof(LONG_PTR), l.dragMax - l.dragMin);  // range
   }
   if (app.sidePanel) MoveWindow(app.sidePanel, l.panelX, l.top, l.panelWidth, l.height, TRUE);
   app.settings.infoWidth = l.panelWidth;

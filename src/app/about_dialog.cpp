@@ -1,0 +1,215 @@
+// About box (template 37), which also serves as the start picture: the picture
+// "Tidewell.bmp" of the data folder with four lines of text over its lower edge. It
+// closes itself after 4 s as start picture and after 40 s otherwise, or on a click.
+//
+// As start picture it is modeless: a modal box would run its own message loop inside the
+// start-up, and a message posted to the frame meanwhile (a close, a dropped file, a
+// command) would be carried out before the data files are loaded. Opened by the command
+// it is modal.
+#include "app/app.h"
+
+#include <mmsystem.h>
+
+#include <vector>
+
+#include "app/commands.h"
+#include "core/dib_file.h"
+#include "core/settings.h"
+#include "tw_ids.h"
+
+namespace tw {
+
+namespace {
+
+constexpr int kAboutTemplate = 37;
+constexpr UINT_PTR kCloseTimer = 2;
+constexpr UINT kStartPictureMs = 4000;
+constexpr UINT kAboutMs = 40000;
+constexpr int kNoPictureWidth = 300, kNoPictureHeight = 400;
+constexpr size_t kMaxPictureBytes = 32u << 20;
+
+constexpr int kLocalize[] = {-1, 0, 3003, TWM_ABOUT_LINE1, 3004, TWM_ABOUT_LINE2, 3005, TWM_ABOUT_LINE3, 0, -1};
+
+struct AboutState {
+  bool startPicture = false;
+  bool modeless = false;
+  bool havePicture = false;
+  DibPicture picture;
+  HPALETTE palette = nullptr;
+};
+
+HWND g_startPicture = nullptr;  // the modeless box while it shows
+AboutState g_startState;        // its state; a modal box keeps its own on the stack
+
+bool ReadPicture(const std::string& path, DibPicture& out) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD size = GetFileSize(f, nullptr);
+  bool ok = false;
+  if (size != INVALID_FILE_SIZE && size <= kMaxPictureBytes) {
+    std::vector<uint8_t> bytes(size);
+    DWORD got = 0;
+    if (ReadFile(f, bytes.data(), size, &got, nullptr) && got == size) ok = ParseDibFile(bytes.data(), size, out);
+  }
+  CloseHandle(f);
+  return ok;
+}
+
+HPALETTE MakePicturePalette(const DibPicture& p) {
+  if (p.colourCount <= 0) return nullptr;
+  std::vector<uint8_t> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * p.colourCount);
+  auto* lp = reinterpret_cast<LOGPALETTE*>(block.data());
+  lp->palVersion = 0x300;
+  lp->palNumEntries = static_cast<WORD>(p.colourCount);
+  for (int i = 0; i < p.colourCount; ++i) {
+    uint32_t c = p.Colour(i);
+    lp->palPalEntry[i] = {static_cast<BYTE>(c >> 16), static_cast<BYTE>(c >> 8), static_cast<BYTE>(c), 0};
+  }
+  return CreatePalette(lp);
+}
+
+// The four lines stand over the picture's lower edge, the last one lowest.
+void LayOut(HWND dlg, int width, int height) {
+  int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  SetWindowPos(dlg, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  int lineY = height - 11;
+  for (int id : {3006, 3005, 3004, 3003}) {
+    HWND line = GetDlgItem(dlg, id);
+    if (!line) continue;
+    RECT r;
+    GetWindowRect(line, &r);
+    int h = r.bottom - r.top;
+    MoveWindow(line, 16, lineY - h, width - 32, h, FALSE);
+    lineY -= h + 2;
+  }
+}
+
+void PlaySoundIfOn() {
+  App& app = TheApp();
+  if (!app.settings.sound) return;
+  char wave[256];
+  GetProfileTextByName(app.profile, "AboutWave", "Sound", wave, sizeof wave, "");
+  if (wave[0]) sndPlaySoundA(wave, SND_ASYNC | SND_NODEFAULT);
+}
+
+void Close(HWND dlg, AboutState* s) {
+  KillTimer(dlg, kCloseTimer);
+  if (s && s->modeless)
+    DestroyWindow(dlg);
+  else
+    EndDialog(dlg, 1);
+}
+
+void Paint(HWND dlg, AboutState* s) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(dlg, &ps);
+  RECT c;
+  GetClientRect(dlg, &c);
+  if (s && s->havePicture) {
+    HPALETTE old = nullptr;
+    if (s->palette) {
+      old = SelectPalette(dc, s->palette, FALSE);
+      RealizePalette(dc);
+    }
+    SetStretchBltMode(dc, COLORONCOLOR);
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(s->picture.info.data());
+    StretchDIBits(dc, 0, 0, c.right, c.bottom, 0, 0, s->picture.width, s->picture.height,
+                  s->picture.pixels.data(), info, DIB_RGB_COLORS, SRCCOPY);
+    if (old) SelectPalette(dc, old, FALSE);
+  } else {
+    FillRect(dc, &c, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  EndPaint(dlg, &ps);
+}
+
+INT_PTR CALLBACK AboutDlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* s = reinterpret_cast<AboutState*>(GetWindowLongPtrA(dlg, DWLP_USER));
+  switch (msg) {
+    case WM_INITDIALOG: {
+      s = reinterpret_cast<AboutState*>(lp);
+      SetWindowLongPtrA(dlg, DWLP_USER, lp);
+      LocalizeDialog(dlg, kLocalize);
+      App& app = TheApp();
+      s->havePicture = ReadPicture(app.dataDir + "Tidewell.bmp", s->picture);
+      if (s->havePicture) s->palette = MakePicturePalette(s->picture);
+      LayOut(dlg, s->havePicture ? s->picture.width : kNoPictureWidth,
+             s->havePicture ? s->picture.height : kNoPictureHeight);
+      SetTimer(dlg, kCloseTimer, s->startPicture ? kStartPictureMs : kAboutMs, nullptr);
+      PlaySoundIfOn();
+      return TRUE;
+    }
+    case WM_PAINT:
+      Paint(dlg, s);
+      return TRUE;
+    case WM_ERASEBKGND:
+      return TRUE;  // the picture covers everything
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+      SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOWTEXT));
+      return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+    case WM_QUERYNEWPALETTE:
+    case WM_PALETTECHANGED:
+      if (msg == WM_PALETTECHANGED && reinterpret_cast<HWND>(wp) == dlg) return FALSE;
+      InvalidateRect(dlg, nullptr, FALSE);
+      return TRUE;
+    case WM_TIMER:
+      if (wp == kCloseTimer) Close(dlg, s);
+      return TRUE;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      Close(dlg, s);
+      return TRUE;
+    case WM_KEYDOWN:
+      // The modeless start picture gets no dialog keys from the main loop.
+      if (wp == VK_ESCAPE || wp == VK_RETURN) Close(dlg, s);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) Close(dlg, s);
+      return TRUE;
+    case WM_DESTROY:
+      KillTimer(dlg, kCloseTimer);
+      if (s) {
+        if (s->palette) DeleteObject(s->palette);
+        s->palette = nullptr;
+        s->picture = DibPicture();
+        s->havePicture = false;
+        if (s->modeless) g_startPicture = nullptr;
+      }
+      SetWindowLongPtrA(dlg, DWLP_USER, 0);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void RunAbout(int) {
+  App& app = TheApp();
+  bool start = app.aboutAsStartPicture;
+  app.aboutAsStartPicture = false;  // from now on the long display time
+  if (g_startPicture) {
+    SetForegroundWindow(g_startPicture);
+    return;
+  }
+  if (start) {
+    g_startState = AboutState();
+    g_startState.startPicture = true;
+    g_startState.modeless = true;
+    HWND dlg = CreateDialogParamA(app.instance, MAKEINTRESOURCEA(kAboutTemplate), app.frame, AboutDlgProc,
+                                  reinterpret_cast<LPARAM>(&g_startState));
+    if (!dlg) return;
+    g_startPicture = dlg;
+    ShowWindow(dlg, SW_SHOW);
+    UpdateWindow(dlg);
+    return;
+  }
+  AboutState state;
+  DialogBoxParamA(app.instance, MAKEINTRESOURCEA(kAboutTemplate), app.frame, AboutDlgProc,
+                  reinterpret_cast<LPARAM>(&state));
+}
+
+CommandRegistrar g_aboutCommand({IDM_ABOUT, IDM_ABOUT, RunAbout, nullptr, nullptr});
+
+}  // namespace
+
+}  // namespace tw

@@ -1,27 +1,92 @@
-// Start and clean exit.
+// Start, clean exit and the settings the exit writes; garbage settings never stop a start.
 #include "e2e.h"
 
 namespace {
 
 using namespace e2e;
 
-int StartClose(const Context& ctx) {
+std::string IniValue(const char* section, const char* key) {
+  char buf[256];
+  GetPrivateProfileStringA(section, key, "<absent>", buf, sizeof buf, IniPath().c_str());
+  return buf;
+}
+
+// Starts the program on a fresh copy of the data, waits for the frame and closes it again.
+bool StartAndClose(const Context& ctx, DWORD* millisToFrame) {
   std::string work = MakeWorkFolder();
   Check(CopyFolder(ctx.data, work), "data folder copied");
-  DeleteFileA(IniPath().c_str());
   Program p;
+  DWORD t0 = GetTickCount();
   Check(p.Start(ctx.exe, work), "program started");
   HWND frame = p.WaitWindow("TwFrame", 30000);
   Check(frame != nullptr, "frame window of class TwFrame appears");
-  if (!frame) return 1;
+  if (!frame) return false;
+  // Painted: the frame answers messages once start-up has run through to the loop.
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);
+  if (millisToFrame) *millisToFrame = GetTickCount() - t0;
   Check(WindowText(frame).rfind("Tidewell", 0) == 0, "frame title starts with Tidewell");
   PostMessageA(frame, WM_CLOSE, 0, 0);
   DWORD code = 1;
   Check(p.WaitExit(30000, &code), "program ends after WM_CLOSE");
   Check(code == 0, "exit code 0");
+  return true;
+}
+
+int StartClose(const Context& ctx) {
+  DeleteFileA(IniPath().c_str());
+  // No help pages or tip on this run: they would open windows of their own.
+  WritePrivateProfileStringA("TidewellGeneral", "NewVersion", "0", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
+  DWORD ms = 0;
+  if (!StartAndClose(ctx, &ms)) return 1;
+  std::printf("start to running frame: %lu ms\n", static_cast<unsigned long>(ms));
+  Check(IniValue("TidewellGeneral", "InfoWidth") != "<absent>", "exit writes InfoWidth");
+  Check(IniValue("TidewellGeneral", "Sternbild") == "0", "exit writes Sternbild");
+  Check(IniValue("TidewellGeneral", "SaveWidths") != "<absent>", "exit writes SaveWidths");
+  return 0;
+}
+
+int GarbageSettings(const Context& ctx) {
+  DeleteFileA(IniPath().c_str());
+  const char* keys[] = {"PosX",     "PosY",      "Width",       "Height",  "InfoWidth", "InfoHeight",
+                        "DaySize",  "Preference", "Data",       "Liste",   "SaveWidths", "LastRecoSel",
+                        "LastReco", "Cond",       "SearchEnd",  "TestYear"};
+  for (const char* k : keys)
+    WritePrivateProfileStringA("TidewellGeneral", k, "-99999999999x{}\\%s%n", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellGeneral", "NewVersion", "0", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellColors", "Color", "zz,,,-,ffffffffff", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellFonts", "FontSize", "99999999", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellRecentFileList", "File1", "Q:\\nirgends\\%s%s%s.twd", IniPath().c_str());
+  StartAndClose(ctx, nullptr);
+  return 0;
+}
+
+int SecondInstance(const Context& ctx) {
+  DeleteFileA(IniPath().c_str());
+  WritePrivateProfileStringA("TidewellGeneral", "NewVersion", "0", IniPath().c_str());
+  WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
+  std::string work = MakeWorkFolder();
+  CopyFolder(ctx.data, work);
+  Program first;
+  first.Start(ctx.exe, work);
+  HWND frame = first.WaitWindow("TwFrame", 30000);
+  Check(frame != nullptr, "first instance shows its frame");
+  if (!frame) return 1;
+  Program second;
+  Check(second.Start(ctx.exe, work, "5"), "second instance started");
+  DWORD code = 1;
+  Check(second.WaitExit(30000, &code), "second instance ends by itself");
+  Check(code == 0, "second instance exits with 0");
+  Check(IsWindow(frame) != 0, "first frame still there");
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  Check(first.WaitExit(30000, &code) && code == 0, "first instance closes cleanly");
   return 0;
 }
 
 }  // namespace
 
 TW_E2E_CASE("start-close", StartClose);
+TW_E2E_CASE("garbage-settings", GarbageSettings);
+TW_E2E_CASE("second-instance", SecondInstance);

@@ -1,0 +1,476 @@
+// Person documents: new person through the dialog, save as, reopen from the recent files,
+// passwords, a second read-only window, the save question, bad files and a second instance.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "calendar/daynumber.h"
+#include "core/platform.h"
+#include "doc/person_file.h"
+#include "e2e.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr int kNew = 7100, kOpen = 7101, kSave = 7102, kSaveAs = 7103, kRecent1 = 7106, kOpenNamed = 7199, kPersonData = 7202;
+constexpr int kName = 2051, kBirthday = 2053, kPassword = 2060, kFileLabel = 2064, kNote = 2063, kNotesYear = 2057;
+constexpr int kMessageText = 0xFFFF;
+
+void WriteIni() {
+  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
+  ini << "[TidewellGeneral]\r\nListe=0\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n";
+}
+
+std::string IniValue(const char* section, const char* key) {
+  char buf[300] = {};
+  GetPrivateProfileStringA(section, key, "", buf, sizeof buf, IniPath().c_str());
+  return buf;
+}
+
+std::string MakeDocument(const std::string& path, const char* name, const char* password) {
+  tw::PersonDocument doc;
+  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, tw::DocumentDefaults{});
+  doc.header.SetName(name);
+  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
+  doc.header.SetPassword(password);
+  tw::RecordingSink sink;
+  Check(tw::SavePersonFile(doc, path, sink), "test document written");
+  return path;
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  f << bytes;
+  return static_cast<bool>(f);
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Top-level dialogs of the program ("#32770"), message boxes included.
+std::vector<HWND> Dialogs(DWORD pid) {
+  std::vector<HWND> out;
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) out.push_back(w);
+  }
+  return out;
+}
+
+// A visible dialog of the program that has control `id` (0xFFFF: a message box).
+HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs = 15000) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND d : Dialogs(p.pi.dwProcessId))
+          if (GetDlgItem(d, id)) {
+            found = d;
+            return true;
+          }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+bool NoDialogWith(Program& p, int id) {
+  for (HWND d : Dialogs(p.pi.dwProcessId))
+    if (GetDlgItem(d, id)) return false;
+  return true;
+}
+
+// For a failed wait: what dialogs the program shows, with their controls.
+void DumpDialogs(Program& p) {
+  std::vector<HWND> all;
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, nullptr, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == p.pi.dwProcessId) all.push_back(w);
+  }
+  for (HWND d : all) {
+    char dc[64] = {};
+    GetClassNameA(d, dc, sizeof dc);
+    std::printf("[%s%s] ", dc, IsWindowVisible(d) ? "" : " hidden");
+    std::printf("dialog \"%s\":", WindowText(d).c_str());
+    for (HWND c = GetWindow(d, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      char cls[64] = {};
+      GetClassNameA(c, cls, sizeof cls);
+      std::printf(" %s#%x", cls, GetDlgCtrlID(c));
+    }
+    std::printf("\n");
+  }
+}
+
+std::string MessageText(HWND box) { return box ? WindowText(GetDlgItem(box, kMessageText)) : ""; }
+
+// Presses a button by posting its click: a sent click would wait for any dialog it opens.
+// A message box is gone when this returns, so the next wait cannot find it again.
+void Press(HWND dlg, int id) {
+  if (HWND b = GetDlgItem(dlg, id)) PostMessageA(b, BM_CLICK, 0, 0);
+  if (GetDlgItem(dlg, kMessageText)) WaitFor([&] { return !IsWindow(dlg); }, 10000);
+}
+
+void SetText(HWND dlg, int id, const std::string& text) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(GetDlgItem(dlg, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                      5000, &r);
+}
+
+bool Responsive(HWND w) {
+  DWORD_PTR r = 0;
+  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
+}
+
+HWND MdiClient(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
+
+std::vector<HWND> Children(HWND frame) {
+  std::vector<HWND> out;
+  HWND client = MdiClient(frame);
+  HWND w = nullptr;
+  while (client && (w = FindWindowExA(client, w, "TwChild", nullptr)) != nullptr) out.push_back(w);
+  return out;
+}
+
+HWND WaitChildTitled(HWND frame, const std::string& title, DWORD timeoutMs = 15000) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND c : Children(frame))
+          if (WindowText(c) == title) {
+            found = c;
+            return true;
+          }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+struct Session {
+  Program program;
+  HWND frame = nullptr;
+  std::string work;
+
+  void Prepare(const Context& ctx) {
+    work = MakeWorkFolder();
+    Check(CopyFolder(ctx.data, work), "data folder copied");
+    DeleteFileA(IniPath().c_str());
+    WriteIni();
+  }
+  bool Start(const Context& ctx, const std::string& args = "") {
+    Prepare(ctx);
+    return Launch(ctx, args);
+  }
+  bool Launch(const Context& ctx, const std::string& args = "") {
+    if (!program.Start(ctx.exe, work, args)) return false;
+    frame = program.WaitWindow("TwFrame", 30000);
+    return frame != nullptr;
+  }
+  void Command(int id) { PostMessageA(frame, WM_COMMAND, id, 0); }
+  bool Close() {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    return program.WaitExit(30000, &code);
+  }
+};
+
+// The save dialog of the common dialogs: type the full name and confirm.
+bool SaveThroughDialog(Session& s, const std::string& path, std::string* suggested) {
+  HWND dlg = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND d : Dialogs(s.program.pi.dwProcessId))
+          if (GetDlgItem(d, 0x480) || GetDlgItem(d, 0x47C)) {
+            dlg = d;
+            return true;
+          }
+        return false;
+      },
+      15000);
+  if (!dlg) {
+    DumpDialogs(s.program);
+    return false;
+  }
+  HWND edit = GetDlgItem(dlg, 0x480);
+  // The name field is an edit, or an edit inside the combo box of a ComboBoxEx.
+  for (HWND w = GetDlgItem(dlg, 0x47C); w && !edit; w = FindWindowExA(w, nullptr, nullptr, nullptr)) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") == 0) edit = w;
+  }
+  if (!edit) {
+    DumpDialogs(s.program);
+    return false;
+  }
+  if (suggested) *suggested = WindowText(edit);
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 5000, &r);
+  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+  return WaitFor([&] { return !IsWindow(dlg); }, 15000);
+}
+
+int NewSaveReopen(const Context& ctx) {
+  Session s;
+  Check(s.Start(ctx), "program started");
+  if (!s.frame) return 1;
+  s.Command(kNew);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  Check(dlg != nullptr, "person dialog opens for a new person");
+  if (!dlg) return 1;
+  Check(WindowText(dlg) == "Tidewell - Notizbuch", "person dialog title");
+  Check(!IsWindowEnabled(GetDlgItem(dlg, IDOK)), "OK disabled while the name is empty");
+  SetText(dlg, kName, "A");
+  Check(IsWindowEnabled(GetDlgItem(dlg, IDOK)), "one character enables OK");
+  SetText(dlg, kName, "");
+  Check(!IsWindowEnabled(GetDlgItem(dlg, IDOK)), "clearing the name disables OK again");
+  SetText(dlg, kName, "Anna Probe");
+  SetText(dlg, kBirthday, "5.5.1980");
+  SetText(dlg, kNotesYear, "1970");  // before the birth year: the notes start at the birthday
+  SendMessageTimeoutA(dlg, WM_NEXTDLGCTL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+  Press(dlg, IDOK);
+  HWND child = WaitChildTitled(s.frame, "Anna Probe - 05.05.1980");
+  Check(child != nullptr, "new person window titled with name and birthday");
+
+  const std::string path = s.work + "\\anna.twd";
+  s.Command(kSaveAs);
+  std::string suggested;
+  Check(SaveThroughDialog(s, path, &suggested), "save dialog answered");
+  Check(suggested == "Anna Probe.twd", "save dialog suggests the name plus .twd");
+  Check(WaitFor([&] { return Exists(path); }, 10000), "file written");
+  Check(WaitFor([&] { return IniValue("TidewellRecentFileList", "File1") == path; }, 5000),
+        "saved name is the first recent file");
+  Responsive(s.frame);
+
+  // The saved file holds what the dialog took.
+  {
+    tw::PersonDocument doc;
+    tw::RecordingSink sink;
+    Check(tw::LoadPersonFile(path, doc, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk, "file reads back");
+    Check(doc.header.Name() == "Anna Probe", "name stored");
+    Check(doc.header.Birthday() == tw::DayFromDate(1980, 5, 5), "birthday stored");
+    Check(doc.header.NotesStart() == tw::DayFromDate(1980, 5, 5), "notes year before birth starts at the birthday");
+  }
+
+  // Not modified after saving: closing asks nothing.
+  PostMessageA(child, WM_CLOSE, 0, 0);
+  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "saved person closes without a question");
+  s.Command(kRecent1);
+  Check(WaitChildTitled(s.frame, "Anna Probe - 05.05.1980") != nullptr, "recent file 1 reopens the person");
+  Check(Children(s.frame).size() == 1, "exactly one window");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+int PasswordProtect(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\bert.twd", "Bert", "");
+  Check(s.Launch(ctx, path), "program started with the file");
+  HWND child = WaitChildTitled(s.frame, "Bert - 05.05.1980");
+  Check(child != nullptr, "unprotected file opens without a prompt");
+  if (!child) return 1;
+
+  // A new password needs the repetition; a wrong repetition keeps the old (none).
+  s.Command(kPersonData);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  Check(dlg != nullptr, "person dialog for the person data");
+  if (!dlg) return 1;
+  SetText(dlg, kPassword, "geheim7");
+  SetText(dlg, 2055, "mit Beschreibung");
+  Press(dlg, IDOK);
+  HWND rep = nullptr;
+  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  Check(rep != nullptr && WindowText(rep) == "Kennwort wiederholen", "repetition dialog appears");
+  if (!rep) return 1;
+  SetText(rep, kPassword, "geheim7X");
+  Press(rep, IDOK);
+  HWND box = WaitDialogWith(s.program, kMessageText);
+  Check(MessageText(box).find("stimmen nicht") != std::string::npos, "mismatch message 3025");
+  Press(box, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  s.Command(kSave);
+  Responsive(s.frame);
+  {
+    tw::PersonDocument doc;
+    tw::RecordingSink sink;
+    tw::LoadPersonFile(path, doc, tw::DocumentDefaults{}, nullptr, sink);
+    Check(!doc.header.HasPassword(), "mistyped repetition keeps the file unprotected");
+    Check(doc.header.Description() == "mit Beschreibung", "but the other changes are kept");
+  }
+
+  // Now with the right repetition.
+  s.Command(kPersonData);
+  dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return 1;
+  SetText(dlg, kPassword, "geheim7");
+  Press(dlg, IDOK);
+  rep = nullptr;
+  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  if (!rep) return 1;
+  SetText(rep, kPassword, "geheim7");
+  Press(rep, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  s.Command(kSave);
+  Responsive(s.frame);
+  PostMessageA(child, WM_CLOSE, 0, 0);
+  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "window closed after saving");
+
+  // Wrong password: message 3011 and nothing opens.
+  s.Command(kRecent1);
+  HWND prompt = WaitDialogWith(s.program, kFileLabel);
+  Check(prompt != nullptr, "password prompt appears");
+  if (!prompt) return 1;
+  Check(WindowText(GetDlgItem(prompt, kFileLabel)) == path, "prompt names the file");
+  SetText(prompt, kPassword, "GEHEIM7");
+  Press(prompt, IDOK);
+  box = WaitDialogWith(s.program, kMessageText);
+  Check(MessageText(box).find("Kennwort ist nicht richtig") != std::string::npos, "wrong password gives message 3011");
+  Press(box, IDOK);
+  Responsive(s.frame);
+  Check(Children(s.frame).empty(), "a wrong password opens nothing");
+  Check(IniValue("TidewellRecentFileList", "File1") == path, "the recent entry stays after a refused password");
+
+  // Right password, typed with an eighth character that does not count.
+  s.Command(kRecent1);
+  prompt = WaitDialogWith(s.program, kFileLabel);
+  if (!prompt) return 1;
+  SetText(prompt, kPassword, "geheim7Z");
+  Press(prompt, IDOK);
+  Check(WaitChildTitled(s.frame, "Bert - 05.05.1980") != nullptr, "the right password opens the person");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+int ReadOnlySecondWindow(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\carla.twd", "Carla", "");
+  Check(s.Launch(ctx, path), "program started with the file");
+  Check(WaitChildTitled(s.frame, "Carla - 05.05.1980") != nullptr, "first window writable");
+  s.Command(kOpenNamed);  // the shared name still holds the file
+  HWND second = WaitChildTitled(s.frame, "Carla - 05.05.1980 (schreibgeschützt)");
+  Check(second != nullptr, "second window of the same file is read-only (title shows message 3059)");
+  Check(Children(s.frame).size() == 2, "two windows");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+int CloseAsks(const Context& ctx) {
+  Session s;
+  Check(s.Start(ctx), "program started");
+  if (!s.frame) return 1;
+  s.Command(kNew);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return 1;
+  SetText(dlg, kName, "Dora");
+  Press(dlg, IDOK);
+  HWND child = nullptr;
+  WaitFor([&] { return Children(s.frame).size() == 1 && (child = Children(s.frame)[0]) != nullptr; }, 10000);
+  Check(child != nullptr, "new person window");
+  if (!child) return 1;
+  PostMessageA(child, WM_CLOSE, 0, 0);
+  HWND box = WaitDialogWith(s.program, kMessageText);
+  Check(MessageText(box).find("Die Angaben zu Dora wurden ge") == 0, "closing a modified person asks 3021 with the name");
+  Press(box, IDCANCEL);
+  Responsive(s.frame);
+  Check(Children(s.frame).size() == 1 && IsWindow(child), "Cancel keeps the window");
+  PostMessageA(child, WM_CLOSE, 0, 0);
+  box = WaitDialogWith(s.program, kMessageText);
+  Check(box != nullptr && GetDlgItem(box, IDNO) != nullptr, "the question again, with a No button");
+  std::printf("question: %s\n", MessageText(box).c_str());
+  Press(box, IDNO);
+  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "No closes without saving");
+  Check(s.Close(), "program ends without a further question");
+  return 0;
+}
+
+// Each bad file gives message 3016 with its name and opens nothing.
+int BadFiles(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  std::string header(1860, '\0');
+  std::memcpy(&header[8], "TIDEWELL0200", 12);
+  header[20] = 'X';  // the magic without its NUL
+  const std::string truncated = s.work + "\\kurz.twd";
+  const std::string noNul = s.work + "\\ohnenul.twd";
+  const std::string text = s.work + "\\notiz.txt";
+  WriteBytes(truncated, std::string("TIDEWELL0200", 12));
+  WriteBytes(noNul, header);
+  WriteBytes(text, "Nur ein Text\r\n");
+  // A valid header whose notes break off inside the first entry still opens, without notes.
+  const std::string cut = MakeDocument(s.work + "\\emil.twd", "Emil", "");
+  {
+    std::string bytes(1860, '\0');
+    std::ifstream in(cut, std::ios::binary);
+    in.read(bytes.data(), 1860);
+    bytes += std::string("\x01" "abc", 4);
+    WriteBytes(cut, bytes);
+  }
+  Check(s.Launch(ctx), "program started");
+  if (!s.frame) return 1;
+  for (const std::string& bad : {truncated, noNul, text}) {
+    s.Command(kOpen);
+    Check(SaveThroughDialog(s, bad, nullptr), "open dialog answered");
+    HWND box = WaitDialogWith(s.program, kMessageText);
+    const std::string want = "Die Datei " + bad + " l";
+    Check(MessageText(box).rfind(want, 0) == 0, ("message 3016 names " + bad).c_str());
+    Press(box, IDOK);
+    Check(WaitFor([&] { return NoDialogWith(s.program, kMessageText); }, 10000), "message closed");
+    Check(Children(s.frame).empty(), "nothing opened");
+  }
+  Check(IniValue("TidewellRecentFileList", "File1").empty(), "failed files do not enter the recent list");
+  s.Command(kOpen);
+  Check(SaveThroughDialog(s, cut, nullptr), "open dialog answered");
+  Check(WaitChildTitled(s.frame, "Emil - 05.05.1980") != nullptr, "a cut-off notes area opens the person");
+  Check(NoDialogWith(s.program, kMessageText), "without a message");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+// A command line of 300 characters is cut to the shared buffer and fails with its message.
+int LongCommandLine(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string name = "C:\\" + std::string(296, 'x');
+  Check(s.Launch(ctx, name), "program started");
+  HWND box = WaitDialogWith(s.program, kMessageText);
+  const std::string text = MessageText(box);
+  Check(text.rfind("Die Datei C:\\xxxx", 0) == 0, "message 3016 for the long name");
+  std::printf("message: %zu characters\n", text.size());
+  Press(box, IDOK);
+  Responsive(s.frame);
+  Check(Children(s.frame).empty(), "nothing opened");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+int SecondInstance(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\fritz.twd", "Fritz", "");
+  Check(s.Launch(ctx), "first instance started");
+  if (!s.frame) return 1;
+  Responsive(s.frame);
+  Program second;
+  Check(second.Start(ctx.exe, s.work, path), "second instance started");
+  DWORD code = 1;
+  Check(second.WaitExit(30000, &code) && code == 0, "second instance ends at once with code 0");
+  Responsive(s.frame);
+  Check(Children(s.frame).empty(), "the first instance opened nothing");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+}  // namespace
+
+TW_E2E_CASE("doc-new-save-reopen", NewSaveReopen);
+TW_E2E_CASE("doc-password", PasswordProtect);
+TW_E2E_CASE("doc-read-only-twice", ReadOnlySecondWindow);
+TW_E2E_CASE("doc-close-asks", CloseAsks);
+TW_E2E_CASE("doc-bad-files", BadFiles);
+TW_E2E_CASE("doc-long-command-line", LongCommandLine);
+TW_E2E_CASE("doc-second-instance", SecondInstance);

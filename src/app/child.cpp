@@ -1,21 +1,371 @@
+// The person window "TwChild": paints its view, moves the selected day by keyboard and
+// mouse, scrolls while a drag leaves the view, and asks to save before it closes.
 #include "app/child.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
 #include "app/app.h"
+#include "app/child_window.h"
 #include "app/commands.h"
-#include "calendar/date_format.h"
+#include "app/frame.h"
+#include "app/help.h"
+#include "app/side_panel.h"
+#include "app/views.h"
+#include "calendar/date_step.h"
+#include "views/child_layout.h"
 
 namespace tw {
 
 namespace {
-PersonDocument* DocOf(HWND w) { return reinterpret_cast<PersonDocument*>(GetWindowLongPtrA(w, 0)); }
+
+// The document on its way from CreatePersonWindow to WM_CREATE; whoever ends up with it
+// deletes it, so a window that fails to open cannot leak or double-free it.
+PersonDocument* g_pendingDoc = nullptr;
+
+bool IsList(const PersonDocument& doc) { return (doc.viewFlags & kViewMoonList) != 0; }
+
+DayNumber TodayUtc() { return Today(SystemClock()); }
+
+// Edit, ValueLine and side panel follow the selected day.
+void ShowSelection(ChildWindow& cw) {
+  ShowSelectedDate(cw);
+  if (cw.valueLine) InvalidateRect(cw.valueLine, nullptr, TRUE);
+  RefreshSidePanel();
+}
+
+void InvalidateView(ChildWindow& cw) {
+  RECT area = ViewArea(cw);
+  InvalidateRect(cw.window, &area, FALSE);
+}
+
+UINT MoveKey(int code) {
+  switch (code) {
+    case kMoveToday: return VK_HOME;
+    case kMovePageBack: return VK_PRIOR;
+    case kMovePageForward: return VK_NEXT;
+    case kMoveDayForward: return VK_DOWN;
+    case kMoveDayBack: return VK_UP;
+  }
+  return 0;
+}
+
+int KeyMoveCode(WPARAM vk) {
+  switch (vk) {
+    case VK_HOME: return kMoveToday;
+    case VK_PRIOR: return kMovePageBack;
+    case VK_NEXT: return kMovePageForward;
+    case VK_LEFT:
+    case VK_UP: return kMoveDayBack;
+    case VK_RIGHT:
+    case VK_DOWN: return kMoveDayForward;
+  }
+  return -1;
+}
+
+// Days a page move covers: the days shown, one row less in the list so that a row stays.
+int PageDays(const PersonDocument& doc) {
+  return IsList(doc) ? std::max(doc.visibleDays - 1, 1) : doc.visibleDays;
+}
+
+void MoveGeneric(ChildWindow& cw, int code, DayNumber day) {
+  PersonDocument& doc = *cw.doc;
+  const DayNumber previous = doc.selectedDay;
+  doc.selectedDay = MoveTarget(code, previous, day, doc.header.Birthday(), TodayUtc(), PageDays(doc));
+  SelectionChanged(cw.window, previous, 2);
+}
+
+// Lets the list view navigate itself; false when it did not take the key.
+bool CalendarMove(ChildWindow& cw, UINT vk) {
+  PersonDocument& doc = *cw.doc;
+  const DayNumber before = doc.selectedDay;
+  RECT area = ViewArea(cw);
+  if (!CalendarKeyDown(cw.window, doc, area, vk)) return false;
+  if (doc.selectedDay != before) ShowSelection(cw);
+  return true;
+}
+
+// ---- Mouse ----
+
+struct DragArea {
+  RECT rect;      // client coordinates
+  bool vertical;  // the list moves along y, the chart along x
+};
+
+DragArea CurrentDragArea(ChildWindow& cw) {
+  PersonDocument& doc = *cw.doc;
+  DragArea a{ViewArea(cw), IsList(doc)};
+  if (a.vertical) {
+    if (doc.rowsBottom > doc.rowsTop) {
+      a.rect.top = std::max<LONG>(a.rect.top, doc.rowsTop);
+      a.rect.bottom = std::min<LONG>(a.rect.bottom, doc.rowsBottom);
+    }
+  } else if (doc.chartBottom > doc.chartTop) {
+    a.rect.top = std::max<LONG>(a.rect.top, doc.chartTop);
+    a.rect.bottom = std::min<LONG>(a.rect.bottom, doc.chartBottom);
+  }
+  if (a.rect.bottom <= a.rect.top) a.rect.bottom = a.rect.top + 1;
+  if (a.rect.right <= a.rect.left) a.rect.right = a.rect.left + 1;
+  return a;
+}
+
+void ApplyDragMark(ChildWindow& cw, DayNumber day) {
+  DayEntryChange ch = SetDayEntryFor(*cw.doc, day, cw.markCommand, nullptr);
+  if (ch.markChanged) InvalidateView(cw);
+  if (ch.modified) UpdateToolbarStates();
+}
+
+DayNumber ChartDayUnder(ChildWindow& cw, int x) {
+  PersonDocument& doc = *cw.doc;
+  RECT area = ViewArea(cw);
+  return ClampSelectedDay(ChartDayAt(doc.firstDay, x - area.left, doc.pixelsPerDay), doc.header.Birthday());
+}
+
+// The list selects the row under `pt`; a point past the last row counts as the last one.
+void ListSelectAt(ChildWindow& cw, POINT pt) {
+  PersonDocument& doc = *cw.doc;
+  RECT area = ViewArea(cw);
+  DragArea da = CurrentDragArea(cw);
+  pt.y = std::clamp<LONG>(pt.y, da.rect.top, da.rect.bottom - 1);
+  const DayNumber before = doc.selectedDay;
+  CalendarClick(cw.window, doc, area, pt);
+  if (doc.selectedDay != before) ShowSelection(cw);
+}
+
+void StopDragTimer(ChildWindow& cw) {
+  if (cw.timerRunning) KillTimer(cw.window, kDragTimer);
+  cw.timerRunning = false;
+  cw.scrollStep = 0;
+}
+
+void EndDrag(ChildWindow& cw) {
+  StopDragTimer(cw);
+  cw.doc->viewFlags &= ~kViewMarkDrag;
+  cw.markDrag = false;
+  cw.dragging = false;
+  ClipCursor(nullptr);
+}
+
+void OnButtonDown(ChildWindow& cw, POINT pt, bool doubleClick, WPARAM keys) {
+  App& app = TheApp();
+  PersonDocument& doc = *cw.doc;
+  SetFocus(cw.window);
+  UpdateWindow(cw.window);
+  const DayNumber previous = doc.selectedDay;
+  const bool today = doubleClick || (keys & MK_CONTROL);
+  if (IsList(doc)) {
+    if (today)
+      MoveSelection(cw.window, kMoveToday);
+    else
+      ListSelectAt(cw, pt);
+  } else {
+    RECT area = ViewArea(cw);
+    const DayNumber day = ChartDayAt(doc.firstDay, pt.x - area.left, doc.pixelsPerDay);
+    if (StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
+      cw.markDrag = true;
+      doc.viewFlags |= kViewMarkDrag;
+      cw.markCommand = DragMarkCommand(GetDayMarkOf(doc, day), (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+      doc.selectedDay = day;
+      ApplyDragMark(cw, day);
+    } else {
+      doc.selectedDay = today ? TodayUtc() : day;
+    }
+    doc.selectedDay = ClampSelectedDay(doc.selectedDay, doc.header.Birthday());
+    SelectionChanged(cw.window, previous, 0);
+  }
+
+  DragArea da = CurrentDragArea(cw);
+  RECT clip = da.rect;
+  const int frame = GetSystemMetrics(SM_CXFRAME);
+  if (da.vertical) {
+    clip.top -= frame;
+    clip.bottom += frame;
+  } else {
+    clip.left -= frame;
+    clip.right += frame;
+  }
+  MapWindowPoints(cw.window, nullptr, reinterpret_cast<POINT*>(&clip), 2);
+  ClipCursor(&clip);
+  SetCapture(cw.window);
+  cw.dragging = true;
+  SetCursor(app.cursors[cw.markDrag ? 3 : (da.vertical ? 2 : 1)]);
+}
+
+void OnDragMove(ChildWindow& cw, POINT pt) {
+  PersonDocument& doc = *cw.doc;
+  DragArea da = CurrentDragArea(cw);
+  const int pos = da.vertical ? pt.y : pt.x;
+  const DragSide side = da.vertical ? ClassifyDragPosition(pos, da.rect.top, da.rect.bottom)
+                                    : ClassifyDragPosition(pos, da.rect.left, da.rect.right);
+  if (side != DragSide::kInside) {
+    cw.scrollStep = DragScrollStep(doc.visibleDays, cw.markDrag, side);
+    if (!cw.timerRunning) {
+      if (cw.markDrag && side == DragSide::kBefore) doc.selectedDay = doc.firstDay;
+      cw.timerRunning = SetTimer(cw.window, kDragTimer, DragTimerInterval(cw.markDrag), nullptr) != 0;
+    }
+    return;
+  }
+  StopDragTimer(cw);
+  if (da.vertical) {
+    ListSelectAt(cw, pt);
+    return;
+  }
+  const DayNumber day = ChartDayUnder(cw, pt.x);
+  if (day == doc.selectedDay) return;
+  const DayNumber previous = doc.selectedDay;
+  doc.selectedDay = day;
+  if (cw.markDrag) ApplyDragMark(cw, day);
+  SelectionChanged(cw.window, previous, 0);
+}
+
+void OnDragTimer(ChildWindow& cw) {
+  PersonDocument& doc = *cw.doc;
+  if (!cw.dragging || cw.scrollStep == 0) {
+    StopDragTimer(cw);
+    return;
+  }
+  doc.selectedDay = ClampSelectedDay(doc.selectedDay + cw.scrollStep, doc.header.Birthday());
+  SelectionChanged(cw.window, -1, 0);
+  if (cw.markDrag) ApplyDragMark(cw, doc.selectedDay);
+  if (!IsList(doc)) UpdateWindow(cw.window);
+}
+
+void OnButtonUp(ChildWindow& cw, POINT pt) {
+  PersonDocument& doc = *cw.doc;
+  const bool wasMarking = cw.markDrag;
+  StopDragTimer(cw);
+  const DayNumber previous = doc.selectedDay;
+  if (IsList(doc)) {
+    ListSelectAt(cw, pt);
+  } else {
+    RECT area = ViewArea(cw);
+    pt.x = std::clamp<LONG>(pt.x, area.left, std::max(area.left, area.right - 1));
+    doc.selectedDay = ChartDayUnder(cw, pt.x);
+    if (wasMarking && doc.selectedDay != previous) ApplyDragMark(cw, doc.selectedDay);
+  }
+  EndDrag(cw);
+  SelectionChanged(cw.window, previous, 2);
+  ReleaseCapture();
+  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+}
+
+void ShowContextMenu(POINT screen) {
+  App& app = TheApp();
+  HMENU menu = LoadMenuA(app.library, MAKEINTRESOURCEA(33));
+  if (!menu) return;
+  if (HMENU popup = GetSubMenu(menu, 0)) {
+    // The same predicates as the toolbar: 7219 for the list, 7211..7213 for the chart.
+    UpdateMenuStates(popup);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, app.frame, nullptr);
+  }
+  DestroyMenu(menu);
+}
+
+void OnRightButton(ChildWindow& cw, POINT pt) {
+  PersonDocument& doc = *cw.doc;
+  SetFocus(cw.window);
+  POINT screen = pt;
+  ClientToScreen(cw.window, &screen);
+  if (!IsList(doc)) {
+    RECT area = ViewArea(cw);
+    const DayNumber day = ChartDayAt(doc.firstDay, pt.x - area.left, doc.pixelsPerDay);
+    if (StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
+      const DayNumber previous = doc.selectedDay;
+      doc.selectedDay = day;
+      SelectionChanged(cw.window, previous, 1);
+      UpdateWindow(cw.window);
+      doc.popupX = screen.x;
+      doc.popupY = screen.y;
+      if (ShowDayMarkPopup(cw.window, doc)) {
+        InvalidateView(cw);
+        UpdateToolbarStates();
+      }
+      return;
+    }
+  }
+  ShowContextMenu(screen);
+}
+
+void OnSize(ChildWindow& cw, WPARAM type) {
+  App& app = TheApp();
+  PersonDocument& doc = *cw.doc;
+  const bool iconic = type == SIZE_MINIMIZED;
+  const bool wasIconic = (doc.viewFlags & kViewWasIconic) != 0;
+  const bool maximized = type == SIZE_MAXIMIZED;
+  if ((!iconic && !wasIconic) || maximized) {
+    app.newWindowStyle = maximized ? (WS_MAXIMIZE | WS_OVERLAPPEDWINDOW) : 0;
+    doc.viewFlags |= kViewRecompute;
+    InvalidateRect(cw.window, nullptr, TRUE);
+    if (cw.dateBar) InvalidateRect(cw.dateBar, nullptr, TRUE);
+    if (cw.valueLine) InvalidateRect(cw.valueLine, nullptr, TRUE);
+    if (IsList(doc)) LayoutListHeader(cw);
+  } else if (IsList(doc) && cw.listHeader) {
+    InvalidateRect(cw.listHeader, nullptr, TRUE);
+  }
+  // The bar follows every size change that leaves the window visible, also a restore
+  // from an icon to another size.
+  if (!iconic) PlaceDateBar(cw.window);
+  if (iconic)
+    doc.viewFlags |= kViewWasIconic;
+  else
+    doc.viewFlags &= ~kViewWasIconic;
+}
+
+void OnPaint(ChildWindow& cw) {
+  App& app = TheApp();
+  if (cw.painting) {
+    ValidateRect(cw.window, nullptr);
+    return;
+  }
+  cw.painting = true;
+  PersonDocument& doc = *cw.doc;
+  // Special ranges span the whole chart: a partial repaint would cut them.
+  if (!IsList(doc) && (doc.viewFlags & kViewSpecialRanges)) InvalidateRect(cw.window, nullptr, FALSE);
+  HCURSOR old = SetCursor(app.waitCursor);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(cw.window, &ps);
+  HPALETTE oldPal = nullptr;
+  if (app.palette) {
+    oldPal = SelectPalette(dc, app.palette, FALSE);
+    RealizePalette(dc);
+  }
+  RECT area = ViewArea(cw);
+  if (area.bottom > area.top) {
+    if (IsList(doc))
+      PaintCalendarView(cw.window, dc, doc, area);
+    else
+      PaintChartView(cw.window, dc, doc, area);
+  }
+  if (oldPal) SelectPalette(dc, oldPal, FALSE);
+  EndPaint(cw.window, &ps);
+  SetCursor(old);
+  cw.painting = false;
+}
+
+void OnKeyDown(ChildWindow& cw, WPARAM vk) {
+  const int code = KeyMoveCode(vk);
+  if (IsList(*cw.doc) && CalendarMove(cw, static_cast<UINT>(vk))) return;
+  if (code >= 0) MoveGeneric(cw, code, 0);
+}
+
 }  // namespace
 
-PersonDocument* ChildDocument(HWND child) { return child ? DocOf(child) : nullptr; }
+ChildWindow* ChildOf(HWND child) {
+  return child ? reinterpret_cast<ChildWindow*>(GetWindowLongPtrA(child, 0)) : nullptr;
+}
+
+PersonDocument* ChildDocument(HWND child) {
+  ChildWindow* cw = ChildOf(child);
+  return cw ? cw->doc.get() : nullptr;
+}
+
 PersonDocument* ActiveDocument() { return ChildDocument(ActiveChild()); }
 
 bool ActiveChildShowsCalendar() {
   PersonDocument* d = ActiveDocument();
-  return d && (d->viewFlags & kViewMoonList);
+  return d && IsList(*d);
 }
 
 HWND CreatePersonWindow(std::unique_ptr<PersonDocument> doc) {
@@ -27,41 +377,188 @@ HWND CreatePersonWindow(std::unique_ptr<PersonDocument> doc) {
   mcs.hOwner = app.instance;
   mcs.x = mcs.y = mcs.cx = mcs.cy = CW_USEDEFAULT;
   mcs.style = app.newWindowStyle;
-  mcs.lParam = reinterpret_cast<LPARAM>(doc.get());
+  g_pendingDoc = doc.release();
   HWND w = reinterpret_cast<HWND>(SendMessageA(app.mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-  if (w) doc.release();
+  delete g_pendingDoc;  // not taken: the window was never made
+  g_pendingDoc = nullptr;
+  if (w && !CreateChildControls(w, true)) {
+    ShowMessage(MB_ICONHAND, 3007);
+    SendMessageA(app.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0);
+    return nullptr;
+  }
   return w;
 }
 
 void RepaintChildWindows() {
-  for (HWND c = GetWindow(TheApp().mdiClient, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+  for (HWND c = FirstChild(); c; c = NextChild(c)) {
     InvalidateRect(c, nullptr, TRUE);
+    if (ChildWindow* cw = ChildOf(c); cw && cw->valueLine) InvalidateRect(cw->valueLine, nullptr, TRUE);
+  }
+}
+
+void SelectionChanged(HWND child, DayNumber previous, int how) {
+  ChildWindow* cw = ChildOf(child);
+  if (!cw) return;
+  PersonDocument& doc = *cw->doc;
+  doc.selectedDay = ClampSelectedDay(doc.selectedDay, doc.header.Birthday());
+  ShowSelection(*cw);
+  (void)how;
+  if (previous == -1) {
+    doc.viewFlags |= kViewRecompute;
+    doc.listPosition = 0;
+  } else {
+    ViewPosition p = FollowSelection(doc.selectedDay, doc.firstDay, doc.visibleDays, doc.header.Birthday());
+    doc.firstDay = p.first;
+  }
+  InvalidateView(*cw);
+}
+
+void MoveSelection(HWND child, int code, DayNumber day) {
+  ChildWindow* cw = ChildOf(child);
+  if (!cw) return;
+  if (IsList(*cw->doc)) {
+    if (UINT vk = MoveKey(code); vk && CalendarMove(*cw, vk)) return;
+  }
+  MoveGeneric(*cw, code, day);
+}
+
+bool AskSaveChild(HWND child) {
+  App& app = TheApp();
+  PersonDocument* doc = ChildDocument(child);
+  if (!doc || !doc->IsModified()) return true;
+  std::string name = doc->header.Name();
+  int answer = ShowMessage(MB_YESNOCANCEL | MB_ICONQUESTION, 3021, {name});
+  if (answer == IDCANCEL) return false;
+  if (answer == IDNO) {
+    doc->viewFlags &= ~kViewModified;
+    return true;
+  }
+  if (ActiveChild() != child) SendMessageA(app.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+  SendMessageA(app.frame, WM_COMMAND, 7102, 0);
+  // A save that failed or was cancelled keeps the window, so the changes are not lost.
+  return !doc->IsModified();
 }
 
 LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  App& app = TheApp();
+  ChildWindow* cw = ChildOf(wnd);
+
+  if (app.helpMode) {
+    if (msg == WM_LBUTTONDOWN) {
+      app.helpMode = false;
+      OpenHelp(HelpRequest::Context, cw && IsList(*cw->doc) ? 7501 : 7500);
+      return 0;
+    }
+    if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
+      app.helpMode = false;
+      SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+      return 0;
+    }
+  }
+
+  if (msg == WM_CREATE) {
+    auto* created = new ChildWindow;
+    created->doc.reset(g_pendingDoc);
+    g_pendingDoc = nullptr;
+    if (!created->doc) created->doc = std::make_unique<PersonDocument>();
+    created->window = wnd;
+    SetWindowLongPtrA(wnd, 0, reinterpret_cast<LONG_PTR>(created));
+    return DefMDIChildProcA(wnd, msg, wp, lp);
+  }
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(wnd, 0, 0);
+    delete cw;
+    return DefMDIChildProcA(wnd, msg, wp, lp);
+  }
+  if (!cw) return DefMDIChildProcA(wnd, msg, wp, lp);
+
   switch (msg) {
-    case WM_CREATE: {
-      auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-      auto* mcs = reinterpret_cast<MDICREATESTRUCTA*>(cs->lpCreateParams);
-      SetWindowLongPtrA(wnd, 0, mcs->lParam);
+    case WM_KEYDOWN:
+      if (KeyMoveCode(wp) < 0) break;
+      OnKeyDown(*cw, wp);
       return 0;
+    case WM_SIZE: {
+      LRESULT r = DefMDIChildProcA(wnd, msg, wp, lp);
+      OnSize(*cw, wp);
+      return r;
     }
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(wnd, &ps);
-      if (PersonDocument* d = DocOf(wnd)) {
-        int y, m, day;
-        DateFromDay(d->selectedDay, &y, &m, &day);
-        char text[64];
-        wsprintfA(text, "%02d.%02d.%04d", day, m, y);
-        TextOutA(dc, 8, 8, text, lstrlenA(text));
+    case WM_PAINT:
+      OnPaint(*cw);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_TIMER:
+      if (wp == kDragTimer) {
+        OnDragTimer(*cw);
+      } else if (wp == kPaintTimer) {
+        // The views paint in one go; a leftover timer only repaints once.
+        KillTimer(wnd, kPaintTimer);
+        InvalidateRect(wnd, nullptr, FALSE);
       }
-      EndPaint(wnd, &ps);
       return 0;
+    case WM_GETMINMAXINFO: {
+      LRESULT r = DefMDIChildProcA(wnd, msg, wp, lp);
+      auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+      mm->ptMinTrackSize.x = 16 * GetSystemMetrics(SM_CXSIZE) + 2 * GetSystemMetrics(SM_CXFRAME);
+      mm->ptMinTrackSize.y = 12 * GetSystemMetrics(SM_CYSIZE) + 2 * GetSystemMetrics(SM_CYFRAME);
+      return r;
     }
-    case WM_NCDESTROY:
-      delete DocOf(wnd);
-      SetWindowLongPtrA(wnd, 0, 0);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}, msg == WM_LBUTTONDBLCLK,
+                   wp);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (cw->dragging && (wp & MK_LBUTTON))
+        OnDragMove(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      return 0;
+    case WM_LBUTTONUP:
+      if (cw->dragging) OnButtonUp(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (cw->dragging && reinterpret_cast<HWND>(lp) != wnd) {
+        EndDrag(*cw);
+        SelectionChanged(wnd, cw->doc->selectedDay, 2);
+      }
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnRightButton(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      return 0;
+    case WM_MDIACTIVATE:
+      if (reinterpret_cast<HWND>(lp) == wnd) {
+        app.activeChild = wnd;
+        if (!IsList(*cw->doc) && (cw->doc->viewFlags & kViewSpecialRanges)) InvalidateRect(wnd, nullptr, FALSE);
+        LoadConditionCombo(false);
+        UpdateToolbarStates();
+      } else if (reinterpret_cast<HWND>(wp) == wnd && app.activeChild == wnd && !lp) {
+        app.activeChild = nullptr;
+      }
+      break;
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (HandleHeaderNotify(*cw, reinterpret_cast<NMHDR*>(lp), &result)) return result;
+      break;
+    }
+    case WM_SETCURSOR:
+      if (app.helpMode) {
+        SetCursor(app.cursors[0]);
+        return TRUE;
+      }
+      break;
+    case WM_QUERYENDSESSION:
+      return AskSaveChild(wnd) ? TRUE : FALSE;
+    case WM_CLOSE:
+      KillTimer(wnd, kPaintTimer);
+      if (IsWindowVisible(wnd) && !AskSaveChild(wnd)) return 0;
+      break;
+    case WM_DESTROY:
+      KillTimer(wnd, kPaintTimer);
+      if (cw->dragging) {
+        EndDrag(*cw);
+        ReleaseCapture();
+      }
+      if (app.activeChild == wnd) app.activeChild = nullptr;
+      if (!app.closing && app.frame) DragAcceptFiles(app.frame, TRUE);
       break;
   }
   return DefMDIChildProcA(wnd, msg, wp, lp);

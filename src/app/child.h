@@ -2,7 +2,9 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <memory>
+#include <string>
 
 #include "doc/person_document.h"
 
@@ -12,9 +14,37 @@ namespace tw {
 PersonDocument* ChildDocument(HWND child);
 PersonDocument* ActiveDocument();
 bool ActiveChildShowsCalendar();
-// Creates the MDI child for `doc` (which it then owns); nullptr on failure.
+// Creates the MDI child for `doc` (which it then owns) with its controls, in the mode
+// the document's flags give (set 0x80 before for the key Liste); nullptr on failure. A
+// window whose controls cannot be made is destroyed after message 3007.
 HWND CreatePersonWindow(std::unique_ptr<PersonDocument> doc);
+// Builds the DateBar, its controls and the list header of a person window again (the
+// window procedure keeps them); false when a control could not be made.
+bool CreateChildControls(HWND child, bool showNow);
+// Puts the DateBar at the bottom: full height for the chart, half for the moon calendar.
+void PlaceDateBar(HWND child);
+// The list header of a person window (moon calendar mode), or nullptr.
+HWND ChildListHeader(HWND child);
+
 // Repaints every person window (after options or special days changed).
 void RepaintChildWindows();
+// Fills every rhythm combo again after the rhythm names changed.
+void ReloadRhythmCombos();
+// The options sheet's view options, day size and DayMark labels (red, yellow, "+", "x",
+// "-"); on every window when ApplyToAllWindows is on, else on the active one.
+void ApplyViewOptions(ViewFlags flags, int32_t daySize, const std::array<std::string, 5>& markLabels);
+// After a display font change: without `create` the controls go, with it they come back.
+void RebuildChildControls(bool create);
+
+// The selected day changed: `previous` -1 recomputes the view; `how` 0 while dragging,
+// 1 before the DayMark popup, 2 final. Shows the day in the date edit, repaints the
+// ValueLine, refreshes the side panel and moves the view.
+void SelectionChanged(HWND child, DayNumber previous, int how);
+// Moves the selected day: 0 today, 1 birthday, 2 `day`, 3/4 page back/forward, 5/6 one
+// day forward/back.
+void MoveSelection(HWND child, int code, DayNumber day = 0);
+// Asks whether to save a modified person; false when the user cancelled (or the save
+// failed, so that the changes are not lost).
+bool AskSaveChild(HWND child);
 
 }  // namespace tw

@@ -1,0 +1,272 @@
+// Person windows: the title, the date bar following the keyboard and the scroll bar, the
+// switch between chart and moon calendar, and a frame with two persons for people to see.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <fstream>
+#include <vector>
+
+#include "calendar/daynumber.h"
+#include "core/platform.h"
+#include "doc/person_file.h"
+#include "e2e.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr int kDateEdit = 2071, kValueLine = 2070, kRhythmCombo = 2061, kDateScroll = 2075;
+constexpr int kSwitch = 7210, kOpen = 7101, kToolbar = 2043;
+
+void WriteIni(bool list) {
+  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
+  ini << "[TidewellGeneral]\r\nListe=" << (list ? 1 : 0) << "\r\nTipOnStart=0\r\nStartLastFile=0\r\n";
+}
+
+std::string MakeDocument(const std::string& work, const char* file, const char* name, int birthYear) {
+  tw::PersonDocument doc;
+  tw::DocumentDefaults defaults;
+  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
+  doc.header.SetName(name);
+  doc.header.SetBirthday(tw::DayFromDate(birthYear, 3, 14));
+  doc.header.SetNotesStart(tw::DayFromDate(2024, 1, 1));
+  tw::RecordingSink sink;
+  const std::string path = work + "\\" + file;
+  Check(tw::SavePersonFile(doc, path, sink), "test document written");
+  return path;
+}
+
+HWND MdiClient(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
+
+std::vector<HWND> PersonWindows(HWND frame) {
+  std::vector<HWND> out;
+  HWND client = MdiClient(frame);
+  for (HWND w = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr; w;
+       w = FindWindowExA(client, w, "TwChild", nullptr))
+    out.push_back(w);
+  return out;
+}
+
+HWND DateBarItem(HWND child, int id) {
+  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
+  return bar ? GetDlgItem(bar, id) : nullptr;
+}
+
+bool Settled(HWND w) {
+  DWORD_PTR r = 0;
+  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &r) != 0;
+}
+
+// Posts a key to the person window and waits until the date edit shows something else.
+std::string KeyAndRead(HWND child, HWND edit, UINT vk, const std::string& before) {
+  PostMessageA(child, WM_KEYDOWN, vk, 0);
+  Settled(child);
+  WaitFor([&] { return WindowText(edit) != before; }, 3000);
+  return WindowText(edit);
+}
+
+bool ButtonChecked(HWND toolbar, int id) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(toolbar, TB_ISBUTTONCHECKED, id, 0, SMTO_ABORTIFHUNG, 5000, &r);
+  return r != 0;
+}
+
+struct Session {
+  Program program;
+  HWND frame = nullptr, child = nullptr;
+
+  bool Open(const Context& ctx, const std::string& work, const std::string& doc) {
+    if (!program.Start(ctx.exe, work, doc)) return false;  // no blanks in the work path
+    frame = program.WaitWindow("TwFrame", 30000);
+    if (!frame) return false;
+    // The date bar comes right after the window: wait for both.
+    WaitFor(
+        [&] {
+          auto list = PersonWindows(frame);
+          child = list.empty() ? nullptr : list.front();
+          return child && DateBarItem(child, kDateEdit) && DateBarItem(child, kValueLine);
+        },
+        20000);
+    return child && DateBarItem(child, kDateEdit) && DateBarItem(child, kValueLine);
+  }
+
+  void Close() {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    Check(program.WaitExit(30000, &code), "program ends");
+  }
+};
+
+int TitleAndKeys(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  WriteIni(false);
+  const std::string path = MakeDocument(work, "anna.twd", "Anna Beispiel", 1970);
+  Session s;
+  Check(s.Open(ctx, work, path), "person window with its date bar appears");
+  if (!s.child) return 1;
+  Check(WindowText(s.child).find("Anna Beispiel") != std::string::npos, "window title holds the person's name");
+
+  HWND edit = DateBarItem(s.child, kDateEdit);
+  WaitFor([&] { return !WindowText(edit).empty(); }, 5000);
+  const std::string today = WindowText(edit);
+  Check(!today.empty(), "date edit shows the selected day");
+  Check(DateBarItem(s.child, kValueLine) && IsWindowVisible(DateBarItem(s.child, kValueLine)),
+        "chart mode shows the ValueLine");
+  Check(DateBarItem(s.child, kRhythmCombo) && IsWindowVisible(DateBarItem(s.child, kRhythmCombo)),
+        "chart mode shows the rhythm combo");
+
+  const std::string next = KeyAndRead(s.child, edit, VK_RIGHT, today);
+  Check(next != today, "Right moves to the next day");
+  const std::string back = KeyAndRead(s.child, edit, VK_LEFT, next);
+  Check(back == today, "Left moves back to the same day");
+  const std::string down = KeyAndRead(s.child, edit, VK_DOWN, back);
+  Check(down == next, "Down moves one day forward like Right");
+  const std::string page = KeyAndRead(s.child, edit, VK_NEXT, down);
+  Check(page != down && page != today, "Page Down moves on by a page");
+  const std::string home = KeyAndRead(s.child, edit, VK_HOME, page);
+  Check(home == today, "Home selects today again");
+
+  // A date before the birthday, committed with Enter, selects the birthday.
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1.1.1960"));
+  PostMessageA(edit, WM_CHAR, '\r', 0);
+  Settled(s.child);
+  WaitFor([&] { return WindowText(edit).find("1970") != std::string::npos; }, 3000);
+  Check(WindowText(edit).find("1970") != std::string::npos, "a date before the birthday selects the birthday");
+  Check(WindowText(edit).find("14") != std::string::npos, "the birthday's day shows");
+
+  // The scroll bar's thumb selects today.
+  HWND scroll = DateBarItem(s.child, kDateScroll);
+  PostMessageA(GetParent(scroll), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 80), reinterpret_cast<LPARAM>(scroll));
+  Settled(s.child);
+  WaitFor([&] { return WindowText(edit) == today; }, 3000);
+  Check(WindowText(edit) == today, "the scroll bar's thumb selects today");
+  s.Close();
+  return 0;
+}
+
+int ModeSwitch(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  WriteIni(false);
+  const std::string path = MakeDocument(work, "bert.twd", "Bert Beispiel", 1985);
+  Session s;
+  Check(s.Open(ctx, work, path), "person window appears");
+  if (!s.child) return 1;
+  HWND toolbar = GetDlgItem(s.frame, kToolbar);
+  Check(toolbar != nullptr, "toolbar found");
+  HWND valueLine = DateBarItem(s.child, kValueLine);
+  Check(!ButtonChecked(toolbar, kSwitch), "chart mode: the switch button is not checked");
+
+  PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
+  Settled(s.frame);
+  WaitFor([&] { return ButtonChecked(toolbar, kSwitch); }, 3000);
+  Check(ButtonChecked(toolbar, kSwitch), "moon calendar mode: the switch button is checked");
+  Check(!IsWindowVisible(valueLine), "the moon calendar hides the ValueLine");
+  HWND header = FindWindowExA(s.child, nullptr, WC_HEADERA, nullptr);
+  Check(header && IsWindowVisible(header), "the moon calendar shows its list header");
+
+  PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
+  Settled(s.frame);
+  WaitFor([&] { return !ButtonChecked(toolbar, kSwitch); }, 3000);
+  Check(!ButtonChecked(toolbar, kSwitch), "back in chart mode the button is not checked");
+  Check(IsWindowVisible(valueLine), "the chart shows the ValueLine again");
+  Check(!IsWindowVisible(header), "the chart hides the list header");
+  s.Close();
+  return 0;
+}
+
+// Saves the screen as a 24-bit BMP beside the program for people to look at.
+bool SaveScreen(const std::string& file) {
+  HDC screen = GetDC(nullptr);
+  const int w = GetDeviceCaps(screen, HORZRES), h = GetDeviceCaps(screen, VERTRES);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = false;
+  if (bmp) {
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
+    const DWORD offset = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
+    BITMAPFILEHEADER fh = {0x4D42, offset + size, 0, 0, offset};
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+    out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+    out.write(static_cast<const char*>(bits), size);
+    ok = out.good();
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+  }
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+// Opens `path` through the open dialog of command 7101.
+bool OpenThroughDialog(Program& p, HWND frame, const std::string& path) {
+  PostMessageA(frame, WM_COMMAND, kOpen, 0);
+  // The about box is a dialog too: look for the one with a file name field (the combo of
+  // the explorer-style dialog, or the edit of the old one).
+  HWND dlg = nullptr, name = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(w, &pid);
+          if (pid != p.pi.dwProcessId) continue;
+          name = GetDlgItem(w, 1148);
+          if (!name) name = GetDlgItem(w, 1152);
+          if (name) {
+            dlg = w;
+            return true;
+          }
+        }
+        return false;
+      },
+      10000);
+  if (!dlg) return false;
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+  return WaitFor(
+      [&] {
+        auto list = PersonWindows(frame);
+        return list.size() >= 2 && DateBarItem(list[0], kDateEdit) && DateBarItem(list[1], kDateEdit);
+      },
+      15000);
+}
+
+int TwoWindows(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  WriteIni(false);
+  const std::string first = MakeDocument(work, "clara.twd", "Clara Beispiel", 1975);
+  const std::string second = MakeDocument(work, "dora.twd", "Dora Beispiel", 1992);
+  Session s;
+  Check(s.Open(ctx, work, first), "first person window appears");
+  if (!s.child) return 1;
+  Check(OpenThroughDialog(s.program, s.frame, second), "second person window opens");
+  auto windows = PersonWindows(s.frame);
+  Check(windows.size() == 2, "two person windows");
+  PostMessageA(MdiClient(s.frame), WM_MDITILE, MDITILE_VERTICAL, 0);
+  Settled(s.frame);
+  // The second one shows the moon calendar, so both views are on the picture.
+  PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
+  for (HWND w : windows) Settled(w);
+  WaitFor([] { return false; }, 1500);  // let both views finish painting
+  std::string exe = ctx.exe;
+  std::string dir = exe.substr(0, exe.find_last_of('\\') + 1);
+  Check(SaveScreen(dir + "child_two_windows.bmp"), "screenshot saved");
+  s.Close();
+  return 0;
+}
+
+}  // namespace
+
+TW_E2E_CASE("child-title-keys", TitleAndKeys);
+TW_E2E_CASE("child-mode-switch", ModeSwitch);
+TW_E2E_CASE("child-two-windows", TwoWindows);

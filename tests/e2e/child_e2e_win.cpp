@@ -265,8 +265,77 @@ int TwoWindows(const Context& ctx) {
   return 0;
 }
 
+// A dialog of the program that holds control `id`; nullptr when none shows in time.
+HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(w, &pid);
+          if (pid == p.pi.dwProcessId && IsWindowVisible(w) && GetDlgItem(w, id)) {
+            found = w;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+constexpr int kPersonData = 7202, kPersonDescription = 2055, kMessageText = 0xFFFF;
+
+// The save question: Cancel keeps the window, Yes saves before the program closes.
+int SaveQuestion(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  WriteIni(false);
+  const std::string path = MakeDocument(work, "emil.twd", "Emil Beispiel", 1966);
+  Session s;
+  Check(s.Open(ctx, work, path), "person window appears");
+  if (!s.child) return 1;
+
+  // Change the person through the person dialog, so the document is modified.
+  PostMessageA(s.frame, WM_COMMAND, kPersonData, 0);
+  HWND dlg = WaitDialogWith(s.program, kPersonDescription, 10000);
+  Check(dlg != nullptr, "person dialog opens");
+  if (!dlg) return 1;
+  SendMessageA(GetDlgItem(dlg, kPersonDescription), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Neu beschrieben"));
+  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+  Check(WaitFor([&] { return !IsWindow(dlg); }, 5000), "person dialog closes");
+
+  PostMessageA(s.child, WM_CLOSE, 0, 0);
+  HWND box = WaitDialogWith(s.program, IDCANCEL, 10000);
+  Check(box != nullptr, "closing the window asks whether to save");
+  if (!box) return 1;
+  Check(WindowText(GetDlgItem(box, kMessageText)).find("Emil Beispiel") != std::string::npos,
+        "the question names the person");
+  PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  WaitFor([&] { return !IsWindow(box); }, 5000);
+  Settled(s.frame);
+  Check(IsWindow(s.child) && PersonWindows(s.frame).size() == 1, "Cancel keeps the window open");
+
+  PostMessageA(s.frame, WM_CLOSE, 0, 0);
+  box = WaitDialogWith(s.program, IDYES, 10000);
+  Check(box != nullptr, "closing the program asks again");
+  if (!box) return 1;
+  PostMessageA(box, WM_COMMAND, IDYES, 0);
+  DWORD code = 1;
+  Check(s.program.WaitExit(30000, &code), "Yes saves and the program ends");
+
+  tw::PersonDocument doc;
+  tw::RecordingSink sink;
+  const bool loaded = tw::LoadPersonFile(path, doc, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk;
+  Check(loaded, "saved file reads back");
+  Check(doc.header.Description() == "Neu beschrieben", "the change was saved before closing");
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("child-title-keys", TitleAndKeys);
 TW_E2E_CASE("child-mode-switch", ModeSwitch);
 TW_E2E_CASE("child-two-windows", TwoWindows);
+TW_E2E_CASE("child-save-question", SaveQuestion);

@@ -134,6 +134,27 @@ int AboutAtStartAndOnCommand(const Context& ctx) {
   return 0;
 }
 
+int AboutWithoutPicture(const Context& ctx) {
+  Program p;
+  std::string w = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, w), "data folder copied");
+  Check(DeleteFileA((w + "\\Tidewell.bmp").c_str()) != 0, "picture removed from the copy");
+  DeleteFileA(IniPath().c_str());
+  if (!p.Start(ctx.exe, w)) return Check(false, "program started"), 1;
+  HWND about = WaitDialogWith(p, 3003, 20000);
+  Check(about != nullptr, "about box shows without its picture");
+  if (!about) return 1;
+  RECT r;
+  GetWindowRect(about, &r);
+  std::printf("about box %ld x %ld\n", r.right - r.left, r.bottom - r.top);
+  Check(r.right - r.left == 300 && r.bottom - r.top == 400, "it is 300 x 400 pixels");
+  Check(WindowText(GetDlgItem(about, 3004)).size() > 0, "its lines are there");
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  Check(WaitFor([&] { return !IsWindow(about); }, 15000), "and closes by itself");
+  if (frame) CloseAndExit(p, frame);
+  return 0;
+}
+
 void Drag(HWND bar, int dx) {
   PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 40));
   PostMessageA(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(static_cast<short>(1 + dx / 2)), 40));
@@ -269,6 +290,7 @@ int MissingMoonFile(const Context& ctx) {
 }  // namespace
 
 TW_E2E_CASE("about-start-and-command", AboutAtStartAndOnCommand);
+TW_E2E_CASE("about-without-picture", AboutWithoutPicture);
 TW_E2E_CASE("splitter-drag", SplitterMovesThePanel);
 TW_E2E_CASE("help-requests", HelpRequests);
 TW_E2E_CASE("missing-library", MissingLibrary);

@@ -1,0 +1,231 @@
+// Moon calendar window and side panel: the summary of known days, keyboard navigation,
+// assigning a note that survives save and reopen, the filtered list, repaint timing.
+#include <cstdio>
+#include <fstream>
+
+#include "calendar/daynumber.h"
+#include "core/platform.h"
+#include "doc/person_file.h"
+#include "e2e.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr int kSummary = 2301, kNote = 2302, kAssign = 2304, kDateEdit = 2071;
+constexpr int kSave = 7102, kOnlyReco = 7219;
+
+// Settings: moon calendar windows with the notes column and, when asked, three
+// recommendation columns; every summary line including recommendations.
+void WriteIni(bool threeColumns) {
+  const unsigned preference = 46448u | 0x800u | (threeColumns ? 0x200u : 0u);
+  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
+  ini << "[TidewellGeneral]\r\nListe=1\r\nTipOnStart=0\r\nData=1023\r\nPreference=" << preference
+      << "\r\nLegendHeight=150\r\n";
+}
+
+std::string MakeDocument(const std::string& work) {
+  tw::PersonDocument doc;
+  tw::DocumentDefaults defaults;
+  defaults.preference = 46448u | 0x800u;
+  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
+  doc.header.SetName("Erika Muster");
+  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
+  doc.header.SetNotesStart(tw::DayFromDate(2024, 1, 1));
+  tw::RecordingSink sink;
+  const std::string path = work + "\\erika.twd";
+  Check(tw::SavePersonFile(doc, path, sink), "test document written");
+  return path;
+}
+
+HWND FindChildWindow(HWND frame) {
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  return client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr;
+}
+
+HWND FindSidePanel(HWND frame) {
+  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (GetDlgItem(w, kSummary)) return w;
+  return nullptr;
+}
+
+HWND FindDateEdit(HWND child) {
+  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
+  return bar ? GetDlgItem(bar, kDateEdit) : nullptr;
+}
+
+bool Responsive(HWND w) {
+  DWORD_PTR r = 0;
+  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
+}
+
+bool TextHas(HWND w, const std::string& part) { return WindowText(w).find(part) != std::string::npos; }
+
+struct Session {
+  Program program;
+  HWND frame = nullptr, child = nullptr, panel = nullptr, date = nullptr;
+
+  bool Open(const Context& ctx, const std::string& work, const std::string& doc) {
+    if (!program.Start(ctx.exe, work, doc)) return false;
+    frame = program.WaitWindow("TwFrame", 30000);
+    if (!frame) return false;
+    WaitFor(
+        [&] {
+          child = FindChildWindow(frame);
+          panel = FindSidePanel(frame);
+          date = child ? FindDateEdit(child) : nullptr;
+          return child && panel && date;
+        },
+        20000);
+    return child && panel && date && Responsive(child);
+  }
+
+  // Types a date into the date bar and commits it with Enter.
+  void GoTo(const char* text) {
+    SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    PostMessageA(date, WM_CHAR, 13, 0);
+    Responsive(child);
+  }
+
+  void Key(UINT vk) {
+    PostMessageA(child, WM_KEYDOWN, vk, 0);
+    PostMessageA(child, WM_KEYUP, vk, 0xC0000001);
+    Responsive(child);
+  }
+
+  bool Close() {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    return program.WaitExit(30000, &code);
+  }
+};
+
+int CalendarPanel(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  DeleteFileA(IniPath().c_str());
+  WriteIni(false);
+  const std::string doc = MakeDocument(work);
+  Session s;
+  Check(s.Open(ctx, work, doc), "person window, side panel and date edit appear");
+  if (!s.date) return 1;
+  HWND summary = GetDlgItem(s.panel, kSummary);
+
+  // 12 January 2024: the moon enters Aquarius at 04:01.
+  s.GoTo("12.01.2024");
+  Check(WaitFor([&] { return TextHas(summary, "Freitag, 12.01.2024"); }, 10000), "summary shows 12 January 2024");
+  // The hour has a leading zero only when the locale asks for one.
+  Check(TextHas(summary, "Mond: Steinbock, Wassermann um ") && TextHas(summary, "4:01 (Erde/Luft)"),
+        "moon line with the sign change");
+  Check(TextHas(summary, "Zunehmender Mond, Aufsteigender Mond, Mond nähert sich"), "phase, height, distance line");
+  Check(TextHas(summary, "Alter: 15958 Tage"), "age counted from the birthday");
+  std::printf("summary 2024-01-12:\n%s\n", WindowText(summary).c_str());
+
+  s.Key(VK_DOWN);
+  Check(WaitFor([&] { return WindowText(s.date) == "13.01.2024"; }, 5000), "arrow down selects the next day");
+  Check(WaitFor([&] { return TextHas(summary, "Erdnähe um 11:36"); }, 5000), "summary follows: perigee at 11:36");
+  s.Key(VK_UP);
+  s.Key(VK_LEFT);
+  Check(WaitFor([&] { return WindowText(s.date) == "11.01.2024"; }, 5000), "up and left go back two days");
+  Check(WaitFor([&] { return TextHas(summary, "Neumond um 12:57"); }, 5000), "new moon day in the summary");
+  s.Key(VK_NEXT);
+  Check(WaitFor([&] { return WindowText(s.date) != "11.01.2024"; }, 5000), "page down moves on");
+  const tw::DayNumber paged = [&] {
+    int d = 0, m = 0, y = 0;
+    std::sscanf(WindowText(s.date).c_str(), "%d.%d.%d", &d, &m, &y);
+    return tw::DayFromDate(y, m, d);
+  }();
+  // Long recommendation cells in a small window leave few rows: a page is at least a day.
+  Check(paged > tw::DayFromDate(2024, 1, 11) && paged < tw::DayFromDate(2024, 3, 1),
+        "page down moves forward by the rows shown less one");
+  s.Key(VK_PRIOR);
+  Check(WaitFor([&] { return WindowText(s.date) == "11.01.2024"; }, 5000), "page up comes back");
+  s.Key(VK_HOME);
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  char today[16];
+  std::snprintf(today, sizeof today, "%02d.%02d.%04d", now.wDay, now.wMonth, now.wYear);
+  Check(WaitFor([&] { return WindowText(s.date) == today; }, 5000), "Home selects today");
+
+  // A note for 25 December 2024, a holiday.
+  s.GoTo("25.12.2024");
+  Check(WaitFor([&] { return TextHas(summary, "Mittwoch, 25.12.2024"); }, 5000), "summary shows Christmas");
+  Check(TextHas(summary, "1. Weihnachtstag"), "the holiday is listed in the summary");
+  HWND note = GetDlgItem(s.panel, kNote);
+  HWND assign = GetDlgItem(s.panel, kAssign);
+  Check(IsWindowEnabled(note) != 0, "note field open within the notes");
+  Check(!IsWindowEnabled(assign), "Zuweisen waits for an edit");
+  SendMessageA(note, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Gans bestellen"));
+  Check(WaitFor([&] { return IsWindowEnabled(assign) != 0; }, 5000), "an edit enables Zuweisen");
+  PostMessageA(assign, BM_CLICK, 0, 0);
+  Check(WaitFor([&] { return !IsWindowEnabled(assign); }, 5000), "Zuweisen stores the note and disables itself");
+  s.Key(VK_DOWN);
+  Check(WaitFor([&] { return WindowText(note).empty(); }, 5000), "the next day has no note");
+  s.Key(VK_UP);
+  Check(WaitFor([&] { return WindowText(note) == "Gans bestellen"; }, 5000), "the note is back on its day");
+  PostMessageA(s.frame, WM_COMMAND, kSave, 0);
+  Responsive(s.frame);
+
+  // Only days with recommendations: the list still navigates and shows matching days.
+  PostMessageA(s.frame, WM_COMMAND, kOnlyReco, 0);
+  Check(Responsive(s.child), "the filtered list paints");
+  s.Key(VK_DOWN);
+  Check(Responsive(s.child), "the filtered list navigates");
+  Check(WaitFor([&] { return TextHas(summary, "Empfehlungen:"); }, 5000),
+        "the selected row of the filtered list has recommendations");
+  PostMessageA(s.frame, WM_COMMAND, kOnlyReco, 0);
+  Check(Responsive(s.child), "back to every day");
+  Check(s.Close(), "program ends");
+
+  tw::PersonDocument reread;
+  tw::RecordingSink sink;
+  Check(tw::LoadPersonFile(doc, reread, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk,
+        "saved document reads back");
+  Check(std::string(tw::GetDayEntry(reread, tw::DayFromDate(2024, 12, 25)).text) == "Gans bestellen",
+        "the note was saved on its day");
+
+  Session again;
+  Check(again.Open(ctx, work, doc), "document opens again");
+  if (!again.date) return 1;
+  again.GoTo("25.12.2024");
+  Check(WaitFor([&] { return WindowText(GetDlgItem(again.panel, kNote)) == "Gans bestellen"; }, 5000),
+        "the note shows after reopening");
+  Check(again.Close(), "program ends again");
+  return 0;
+}
+
+// Prints how long a full repaint of a maximised moon calendar takes (no assertion on it).
+int CalendarRepaintTiming(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  DeleteFileA(IniPath().c_str());
+  WriteIni(true);
+  const std::string doc = MakeDocument(work);
+  Session s;
+  Check(s.Open(ctx, work, doc), "person window appears");
+  if (!s.child) return 1;
+  ShowWindow(s.frame, SW_MAXIMIZE);
+  SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
+  Responsive(s.child);
+  s.GoTo("01.06.2024");
+  Check(WaitFor([&] { return WindowText(s.date) == "01.06.2024"; }, 5000), "day selected");
+  RECT rc;
+  GetClientRect(s.child, &rc);
+  constexpr int kRounds = 10;
+  RedrawWindow(s.child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const DWORD start = GetTickCount();
+  for (int i = 0; i < kRounds; ++i) {
+    RedrawWindow(s.child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Responsive(s.child);
+  }
+  const DWORD ms = GetTickCount() - start;
+  std::printf("moon calendar repaint, client %ldx%ld, three recommendation columns: %.1f ms per repaint\n",
+              rc.right, rc.bottom, ms / static_cast<double>(kRounds));
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+}  // namespace
+
+TW_E2E_CASE("calendar-panel", CalendarPanel);
+TW_E2E_CASE("calendar-repaint-timing", CalendarRepaintTiming);

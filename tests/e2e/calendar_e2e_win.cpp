@@ -59,6 +59,38 @@ bool Responsive(HWND w) {
   return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
 }
 
+// Saves the whole screen as a 24-bit BMP for people to look at.
+void SaveScreen(const char* path) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = static_cast<DWORD>(((w * 3 + 3) / 4) * 4);
+  const DWORD size = stride * static_cast<DWORD>(h);
+  BITMAPFILEHEADER fh = {};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + size;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+}
+
 bool TextHas(HWND w, const std::string& part) { return WindowText(w).find(part) != std::string::npos; }
 
 struct Session {
@@ -120,6 +152,10 @@ int CalendarPanel(const Context& ctx) {
   Check(TextHas(summary, "Zunehmender Mond, Aufsteigender Mond, Mond nähert sich"), "phase, height, distance line");
   Check(TextHas(summary, "Alter: 15958 Tage"), "age counted from the birthday");
   std::printf("summary 2024-01-12:\n%s\n", WindowText(summary).c_str());
+  ShowWindow(s.frame, SW_MAXIMIZE);
+  SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
+  Responsive(s.child);
+  SaveScreen("Z:\\tmp\\tw-calendar-panel.bmp");
 
   s.Key(VK_DOWN);
   Check(WaitFor([&] { return WindowText(s.date) == "13.01.2024"; }, 5000), "arrow down selects the next day");
@@ -207,8 +243,8 @@ int CalendarRepaintTiming(const Context& ctx) {
   ShowWindow(s.frame, SW_MAXIMIZE);
   SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
   Responsive(s.child);
-  s.GoTo("01.06.2024");
-  Check(WaitFor([&] { return WindowText(s.date) == "01.06.2024"; }, 5000), "day selected");
+  s.GoTo("10.01.2024");
+  Check(WaitFor([&] { return WindowText(s.date) == "10.01.2024"; }, 5000), "day selected");
   RECT rc;
   GetClientRect(s.child, &rc);
   constexpr int kRounds = 10;
@@ -219,6 +255,7 @@ int CalendarRepaintTiming(const Context& ctx) {
     Responsive(s.child);
   }
   const DWORD ms = GetTickCount() - start;
+  SaveScreen("Z:\\tmp\\tw-calendar-window.bmp");
   std::printf("moon calendar repaint, client %ldx%ld, three recommendation columns: %.1f ms per repaint\n",
               rc.right, rc.bottom, ms / static_cast<double>(kRounds));
   Check(s.Close(), "program ends");

@@ -136,6 +136,8 @@ void RunPersonData(int) {
   if (!doc || !RunPersonDialog(*doc)) return;
   doc->viewFlags |= kViewModified | kViewRecompute;
   SetWindowTextA(child, PersonWindowTitle(*doc).c_str());
+  // A later birthday may leave the selected day before it; the views start over.
+  SelectionChanged(child, -1, 2);
   InvalidateRect(child, nullptr, TRUE);
 }
 

@@ -297,6 +297,7 @@ int PasswordProtect(const Context& ctx) {
   if (!dlg) return 1;
   SetText(dlg, kPassword, "geheim7");
   SetText(dlg, 2055, "mit Beschreibung");
+  SetText(dlg, kName, "Berta");
   Press(dlg, IDOK);
   HWND rep = nullptr;
   WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
@@ -313,6 +314,7 @@ int PasswordProtect(const Context& ctx) {
   Check(WaitFor([&] { return (saved = ReadHeader(path)).Description() == "mit Beschreibung"; }, 10000),
         "the other changes are kept and saved");
   Check(!saved.HasPassword(), "a mistyped repetition keeps the file unprotected");
+  Check(WindowText(child) == "Berta - 05.05.1980", "window title follows the new name");
 
   // Now with the right repetition.
   s.Command(kPersonData);
@@ -352,7 +354,7 @@ int PasswordProtect(const Context& ctx) {
   if (!prompt) return 1;
   SetText(prompt, kPassword, "geheim7Z");
   Press(prompt, IDOK);
-  Check(WaitChildTitled(s.frame, "Bert - 05.05.1980") != nullptr, "the right password opens the person");
+  Check(WaitChildTitled(s.frame, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
   Check(s.Close(), "program ends");
   return 0;
 }

@@ -249,9 +249,21 @@ int TwoWindows(const Context& ctx) {
   Session s;
   Check(s.Open(ctx, work, first), "first person window appears");
   if (!s.child) return 1;
+  // A maximized window makes the next one start maximized.
+  SendMessageA(MdiClient(s.frame), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
+  Settled(s.frame);
+  Check(IsZoomed(s.child) != 0, "first window maximized");
+  // Minimized, it no longer makes the MDI client maximize a new window by itself; the
+  // style the last sizing left must.
+  PostMessageA(s.child, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Check(WaitFor([&] { return IsIconic(s.child) != 0; }, 5000), "first window minimized");
   Check(OpenThroughDialog(s.program, s.frame, second), "second person window opens");
   auto windows = PersonWindows(s.frame);
   Check(windows.size() == 2, "two person windows");
+  HWND newest = nullptr;
+  for (HWND w : windows)
+    if (w != s.child) newest = w;
+  Check(newest && IsZoomed(newest), "the second window starts maximized");
   PostMessageA(MdiClient(s.frame), WM_MDITILE, MDITILE_VERTICAL, 0);
   Settled(s.frame);
   // The second one shows the moon calendar, so both views are on the picture.

@@ -181,6 +181,7 @@ RtfDocument ParseRtf(std::string_view s) {
 namespace {
 
 struct LineBuilder {
+  LineBuilder(RtfLayout& o, RtfMeasure& m, int w) : out(o), measure(m), width(w) {}
   RtfLayout& out;
   RtfMeasure& measure;
   int width;
@@ -222,7 +223,7 @@ struct LineBuilder {
 
 RtfLayout LayoutRtf(const RtfDocument& doc, int width, int dpi, RtfMeasure& measure) {
   RtfLayout out;
-  LineBuilder b{out, measure, width};
+  LineBuilder b(out, measure, width);
   const int defaultTab = std::max(1, doc.defaultTabTwips * dpi / 1440);
   RtfRun lastStyle;
   for (const RtfParagraph& para : doc.paragraphs) {

@@ -12,7 +12,6 @@
 #include "app/child.h"
 #include "app/commands.h"
 #include "app/frame.h"
-#include "app/help.h"
 #include "calendar/date_format.h"
 #include "doc/document_ui.h"
 #include "doc/person_file.h"
@@ -224,16 +223,6 @@ bool SaveDocumentAs(HWND child) {
   }
   if (saved) AddRecentFile();
   return saved;
-}
-
-void DialogHelp(LPARAM helpInfo, const int* table) {
-  const auto* info = reinterpret_cast<const HELPINFO*>(helpInfo);
-  if (!info || info->iContextType != HELPINFO_WINDOW) return;
-  for (const int* p = table; p[0] != 0 || p[1] != 0; p += 2)
-    if (p[0] == info->iCtrlId) {
-      OpenHelp(HelpRequest::Popup, static_cast<unsigned long>(p[1]));
-      return;
-    }
 }
 
 }  // namespace tw

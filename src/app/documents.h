@@ -26,10 +26,6 @@ bool RunPersonDialog(PersonDocument& doc);
 bool RunPasswordPrompt(const PersonDocument& doc);
 bool RunPasswordRepeat(const std::string& newPassword);
 
-// WM_HELP of a dialog: the help for the control under the request, by the dialog's table
-// of (control id, help context) pairs ended by (0, 0).
-void DialogHelp(LPARAM helpInfo, const int* table);
-
 // Recent files: the shared file-name buffer goes to the top; entry `index` is dropped;
 // the menu items 7106..7113 show the list.
 void AddRecentFile();

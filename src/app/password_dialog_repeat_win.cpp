@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/documents.h"
+#include "app/help.h"
 #include "dialogs/document_dialog_ids.h"
 #include "tw_ids.h"
 
@@ -18,7 +19,7 @@ const int kLocalize[] = {0, TWM_REPEAT_TITLE,
                          IDOK, TWM_CLOSE,
                          0, -1};
 
-const int kHelp[] = {IDC_PASSWORD_NOTE, 9470, IDC_PASSWORD_LABEL, 9470, IDC_PASSWORD, 9470, IDOK, 1902, 0, 0};
+const DWORD kHelp[] = {IDC_PASSWORD_NOTE, 9470, IDC_PASSWORD_LABEL, 9470, IDC_PASSWORD, 9470, IDOK, 1902, 0, 0};
 
 INT_PTR CALLBACK PasswordRepeatProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* expected = reinterpret_cast<const std::string*>(GetWindowLongPtrA(dlg, DWLP_USER));
@@ -41,7 +42,7 @@ INT_PTR CALLBACK PasswordRepeatProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_HELP:
-      DialogHelp(lp, kHelp);
+      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
       return TRUE;
   }
   return FALSE;

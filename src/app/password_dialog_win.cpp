@@ -19,7 +19,7 @@ const int kLocalize[] = {0, TWM_PASSWORD_TITLE,
                          IDC_DIALOG_HELP, 4245,
                          0, -1};
 
-const int kHelp[] = {IDC_PASSWORD_FILE, 9120, IDC_PASSWORD_NOTE, 9121, IDC_PASSWORD_LABEL, 9121,
+const DWORD kHelp[] = {IDC_PASSWORD_FILE, 9120, IDC_PASSWORD_NOTE, 9121, IDC_PASSWORD_LABEL, 9121,
                      IDC_PASSWORD, 9121, IDOK, 1900, IDCANCEL, 1901, IDC_DIALOG_HELP, 1903,
                      0, 0};
 
@@ -58,7 +58,7 @@ INT_PTR CALLBACK PasswordPromptProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_HELP:
-      DialogHelp(lp, kHelp);
+      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
       return TRUE;
   }
   return FALSE;

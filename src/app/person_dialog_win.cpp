@@ -32,7 +32,7 @@ const int kLocalize[] = {0, TWM_PERSON_TITLE,
                          IDC_DIALOG_HELP, 4245,
                          0, -1};
 
-const int kHelp[] = {IDC_PERSON_NAME_LABEL, 9100, IDC_PERSON_NAME, 9100,
+const DWORD kHelp[] = {IDC_PERSON_NAME_LABEL, 9100, IDC_PERSON_NAME, 9100,
                      IDC_PERSON_BIRTH_LABEL, 9102, IDC_PERSON_BIRTHDAY, 9102,
                      2072, 9102, 2073, 9102, 2074, 9102,
                      IDC_PERSON_DESC_LABEL, 9101, IDC_PERSON_DESCRIPTION, 9101,
@@ -185,7 +185,7 @@ INT_PTR CALLBACK PersonDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       if (s && lp) OnSpin(dlg, *s, GetDlgCtrlID(reinterpret_cast<HWND>(lp)), SpinDelta(wp));
       return TRUE;
     case WM_HELP:
-      DialogHelp(lp, kHelp);
+      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
       return TRUE;
   }
   return FALSE;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "calendar/daynumber.h"
@@ -373,13 +374,24 @@ int ReadOnlySecondWindow(const Context& ctx) {
   return 0;
 }
 
+std::string ReadText(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
 int CloseAsks(const Context& ctx) {
   Session s;
-  Check(s.Start(ctx), "program started");
+  s.Prepare(ctx);
+  const std::string helpLog = s.work + "\\help.log";
+  SetEnvironmentVariableA("TW_HELP_LOG", helpLog.c_str());
+  Check(s.Launch(ctx), "program started");
   if (!s.frame) return 1;
   s.Command(kNew);
   HWND dlg = WaitDialogWith(s.program, kName);
   if (!dlg) return 1;
+  Press(dlg, 2639);
+  Check(WaitFor([&] { return ReadText(helpLog).find("context 8001") != std::string::npos; }, 5000),
+        "the dialog's help button opens topic 8001");
   SetText(dlg, kName, "Dora");
   Press(dlg, IDOK);
   HWND child = nullptr;

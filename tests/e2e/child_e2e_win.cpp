@@ -116,6 +116,20 @@ int TitleAndKeys(const Context& ctx) {
   Check(DateBarItem(s.child, kRhythmCombo) && IsWindowVisible(DateBarItem(s.child, kRhythmCombo)),
         "chart mode shows the rhythm combo");
 
+  // The rhythm combo: none, the seven rhythms, the average, the average of the first two.
+  HWND combo = DateBarItem(s.child, kRhythmCombo);
+  DWORD_PTR count = 0;
+  SendMessageTimeoutA(combo, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  Check(count == 10, "rhythm combo holds ten entries");
+  // Item texts cannot be read across processes under Wine: their lengths can.
+  auto itemLength = [combo](int i) {
+    DWORD_PTR n = 0;
+    SendMessageTimeoutA(combo, CB_GETLBTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 5000, &n);
+    return static_cast<int>(n);
+  };
+  Check(itemLength(1) == 6, "second entry is the first rhythm's name, Körper");
+  Check(itemLength(9) == itemLength(8) + 4, "last entry is the average with \" K-S\"");
+
   const std::string next = KeyAndRead(s.child, edit, VK_RIGHT, today);
   Check(next != today, "Right moves to the next day");
   const std::string back = KeyAndRead(s.child, edit, VK_LEFT, next);

@@ -14,6 +14,7 @@
 #include "app/help.h"
 #include "app/side_panel.h"
 #include "app/views.h"
+#include "views/calendar_view_win.h"
 #include "calendar/date_step.h"
 #include "views/child_layout.h"
 
@@ -41,17 +42,6 @@ void InvalidateView(ChildWindow& cw) {
   InvalidateRect(cw.window, &area, FALSE);
 }
 
-UINT MoveKey(int code) {
-  switch (code) {
-    case kMoveToday: return VK_HOME;
-    case kMovePageBack: return VK_PRIOR;
-    case kMovePageForward: return VK_NEXT;
-    case kMoveDayForward: return VK_DOWN;
-    case kMoveDayBack: return VK_UP;
-  }
-  return 0;
-}
-
 int KeyMoveCode(WPARAM vk) {
   switch (vk) {
     case VK_HOME: return kMoveToday;
@@ -77,14 +67,13 @@ void MoveGeneric(ChildWindow& cw, int code, DayNumber day) {
   SelectionChanged(cw.window, previous, 2);
 }
 
-// Lets the list view navigate itself; false when it did not take the key.
-bool CalendarMove(ChildWindow& cw, UINT vk) {
+// The list navigates itself (rows drawn, days with recommendations); the window shows
+// the day it arrived at.
+void NavigateList(ChildWindow& cw, int code, DayNumber day) {
   PersonDocument& doc = *cw.doc;
-  const DayNumber before = doc.selectedDay;
   RECT area = ViewArea(cw);
-  if (!CalendarKeyDown(cw.window, doc, area, vk)) return false;
-  if (doc.selectedDay != before) ShowSelection(cw);
-  return true;
+  CalendarNavigate(cw.window, doc, area, code, day);
+  ShowSelection(cw);
 }
 
 // ---- Mouse ----
@@ -346,8 +335,7 @@ void OnPaint(ChildWindow& cw) {
 
 void OnKeyDown(ChildWindow& cw, WPARAM vk) {
   const int code = KeyMoveCode(vk);
-  if (IsList(*cw.doc) && CalendarMove(cw, static_cast<UINT>(vk))) return;
-  if (code >= 0) MoveGeneric(cw, code, 0);
+  if (code >= 0) MoveSelection(cw.window, code);
 }
 
 }  // namespace
@@ -416,10 +404,10 @@ void SelectionChanged(HWND child, DayNumber previous, int how) {
 void MoveSelection(HWND child, int code, DayNumber day) {
   ChildWindow* cw = ChildOf(child);
   if (!cw) return;
-  if (IsList(*cw->doc)) {
-    if (UINT vk = MoveKey(code); vk && CalendarMove(*cw, vk)) return;
-  }
-  MoveGeneric(*cw, code, day);
+  if (IsList(*cw->doc))
+    NavigateList(*cw, code, day);
+  else
+    MoveGeneric(*cw, code, day);
 }
 
 bool AskSaveChild(HWND child) {
@@ -467,6 +455,7 @@ LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrA(wnd, 0, 0);
+    if (cw) ForgetCalendarView(*cw->doc);
     delete cw;
     return DefMDIChildProcA(wnd, msg, wp, lp);
   }

@@ -221,13 +221,12 @@ void CommitDateEdit(ChildWindow& cw) {
   char text[58];
   GetWindowTextA(cw.dateEdit, text, sizeof text);
   PersonDocument& doc = *cw.doc;
-  const DayNumber previous = doc.selectedDay;
-  doc.selectedDay = CommitTypedDate(text, TheApp().locale, doc.header.Birthday());
-  if (doc.selectedDay == previous) {
+  const DayNumber day = CommitTypedDate(text, TheApp().locale, doc.header.Birthday());
+  if (day == doc.selectedDay) {
     ShowSelectedDate(cw);
     return;
   }
-  SelectionChanged(cw.window, previous, 2);
+  MoveSelection(cw.window, kMoveGiven, day);
 }
 
 bool CreateChildControls(HWND child, bool showNow) {

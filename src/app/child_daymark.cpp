@@ -17,11 +17,8 @@ constexpr int kHelpButton = 2639;
 constexpr int kLocalize[] = {-1, -1,   kRedCheck, 3129, 2135, 3130, 2136, 3131, 2137, 3132,
                              2138, 3133, 2139, 3134, IDOK, 3000, kHelpButton, 4245, 0, -1};
 
-struct HelpPair {
-  int control, context;
-};
-constexpr HelpPair kHelp[] = {{2134, 9040}, {2135, 9041}, {2136, 9042}, {2137, 9042}, {2138, 9042},
-                              {2139, 9042}, {IDOK, 1900}, {kHelpButton, 1903}};
+constexpr DWORD kHelp[] = {2134, 9040, 2135, 9041, 2136, 9042, 2137, 9042, 2138,        9042,
+                           2139, 9042, IDOK, 1900, kHelpButton, 1903, 0,    0};
 
 bool Init(HWND dlg, PersonDocument& doc) {
   App& app = TheApp();
@@ -82,12 +79,9 @@ INT_PTR CALLBACK DayMarkProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
           return TRUE;
       }
       break;
-    case WM_HELP: {
-      auto* info = reinterpret_cast<HELPINFO*>(lp);
-      for (const HelpPair& h : kHelp)
-        if (h.control == info->iCtrlId) OpenHelp(HelpRequest::Popup, static_cast<unsigned long>(h.context));
+    case WM_HELP:
+      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
       return TRUE;
-    }
   }
   return FALSE;
 }

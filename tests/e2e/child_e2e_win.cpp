@@ -179,6 +179,13 @@ int ModeSwitch(const Context& ctx) {
   Check(!IsWindowVisible(valueLine), "the moon calendar hides the ValueLine");
   HWND header = FindWindowExA(s.child, nullptr, WC_HEADERA, nullptr);
   Check(header && IsWindowVisible(header), "the moon calendar shows its list header");
+  // The list navigates itself; the date bar follows it.
+  HWND edit = DateBarItem(s.child, kDateEdit);
+  const std::string today = WindowText(edit);
+  const std::string next = KeyAndRead(s.child, edit, VK_DOWN, today);
+  Check(next != today, "Down in the list moves to the next day");
+  const std::string home = KeyAndRead(s.child, edit, VK_HOME, next);
+  Check(home == today, "Home in the list selects today");
 
   PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
   Settled(s.frame);

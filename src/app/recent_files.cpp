@@ -11,6 +11,8 @@ namespace tw {
 
 namespace {
 
+bool g_menuBuilt = false;
+
 void Store(const RecentList& list) {
   App& app = TheApp();
   WriteRecentFiles(app.profile, list);
@@ -28,7 +30,14 @@ void RunRecent(int id) {
   if (!OpenDocumentFile(name, &cancelled) && !cancelled) RemoveRecentFile(index);
 }
 
-CommandRegistrar g_recentCommands({IDM_FILE_RECENT_FIRST, IDM_FILE_RECENT_LAST, RunRecent, nullptr, nullptr});
+// The items are always enabled. Asked for first when the file menu opens, the predicate
+// also fills their texts if the frame has not done so yet.
+bool RecentEnabled(int) {
+  if (!g_menuBuilt) BuildRecentMenu(TheApp().frame);
+  return true;
+}
+
+CommandRegistrar g_recentCommands({IDM_FILE_RECENT_FIRST, IDM_FILE_RECENT_LAST, RunRecent, RecentEnabled, nullptr});
 
 }  // namespace
 
@@ -52,9 +61,17 @@ void BuildRecentMenu(HWND frame) {
   HMENU menu = frame ? GetMenu(frame) : nullptr;
   if (!menu) menu = app.mainMenu;
   if (!menu) return;
+  g_menuBuilt = true;
+  // An empty data path stands for the current directory.
+  std::string dataDir = app.dataDir;
+  if (dataDir.empty()) {
+    char cwd[MAX_PATH] = {};
+    DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
+    if (n > 0 && n < sizeof cwd) dataDir = std::string(cwd) + (cwd[n - 1] == '\\' ? "" : "\\");
+  }
   const RecentList list = ReadRecentFiles(app.profile);
   for (int i = 0; i < kRecentCount; ++i) {
-    const std::string text = RecentMenuText(i, list[i], app.dataDir);
+    const std::string text = RecentMenuText(i, list[i], dataDir);
     ModifyMenuA(menu, IDM_FILE_RECENT_FIRST + i, MF_BYCOMMAND | MF_STRING, IDM_FILE_RECENT_FIRST + i, text.c_str());
   }
 }

@@ -356,6 +356,18 @@ int PasswordProtect(const Context& ctx) {
   SetText(prompt, kPassword, "geheim7Z");
   Press(prompt, IDOK);
   Check(WaitChildTitled(s.frame, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
+
+  // Removing the password needs no repetition.
+  s.Command(kPersonData);
+  dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return 1;
+  Check(WindowText(GetDlgItem(dlg, kPassword)) == "geheim7", "the dialog shows the stored password");
+  SetText(dlg, kPassword, "");
+  Press(dlg, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closes without a repetition");
+  Check(NoDialogWith(s.program, kNote), "no repetition dialog");
+  s.Command(kSave);
+  Check(WaitFor([&] { return !ReadHeader(path).HasPassword(); }, 10000), "the file is unprotected again");
   Check(s.Close(), "program ends");
   return 0;
 }

@@ -285,6 +285,8 @@ int TwoWindows(const Context& ctx) {
   for (HWND w : windows)
     if (w != s.child) newest = w;
   Check(newest && IsZoomed(newest), "the second window starts maximized");
+  SendMessageA(MdiClient(s.frame), WM_MDIRESTORE, reinterpret_cast<WPARAM>(s.child), 0);
+  SendMessageA(MdiClient(s.frame), WM_MDIRESTORE, reinterpret_cast<WPARAM>(newest), 0);
   PostMessageA(MdiClient(s.frame), WM_MDITILE, MDITILE_VERTICAL, 0);
   Settled(s.frame);
   // The second one shows the moon calendar, so both views are on the picture.

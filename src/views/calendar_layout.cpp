@@ -122,11 +122,11 @@ int RelativeSteps(int code, int page) {
   return 0;
 }
 
-CalendarMove MoveFiltered(const CalendarNavigation& nav, int steps) {
+ListMove MoveFiltered(const CalendarNavigation& nav, int steps) {
   const CalendarRows empty;
   const CalendarRows& rows = nav.rows ? *nav.rows : empty;
   const int n = rows.count();
-  CalendarMove m{nav.selected, nav.first, false};
+  ListMove m{nav.selected, nav.first, false};
   const int at = rows.RowOf(nav.selected);
   if (at >= 0 && at + steps >= 0 && at + steps < n) {
     m.selected = rows.days[at + steps];
@@ -168,7 +168,7 @@ CalendarMove MoveFiltered(const CalendarNavigation& nav, int steps) {
 
 }  // namespace
 
-CalendarMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given) {
+ListMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given) {
   const CalendarRows empty;
   const CalendarRows& rows = nav.rows ? *nav.rows : empty;
   const int n = rows.count();
@@ -182,7 +182,7 @@ CalendarMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber gi
   if (code == 2) target = given;
   target = Clamp(target, nav.birthday);
 
-  CalendarMove m{target, nav.first, false};
+  ListMove m{target, nav.first, false};
   if (n > 0 && rows.RowOf(target) >= 0) return m;
   if (nav.filtered || n == 0 || target < nav.first) {
     m.first = target;

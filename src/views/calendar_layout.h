@@ -105,7 +105,7 @@ struct CalendarNavigation {
   std::function<std::optional<DayNumber>(DayNumber start, int step)> findMatching;
 };
 
-struct CalendarMove {
+struct ListMove {
   DayNumber selected = 0;
   DayNumber first = 0;
   bool scrolled = false;  // the first day changed: the list is painted again
@@ -113,6 +113,6 @@ struct CalendarMove {
 
 // Moves the selection by a navigation code (0 today, 1 birthday, 2 `given`, 3 page back,
 // 4 page forward, 5 day forward, 6 day back). A page is the rows drawn less one.
-CalendarMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given);
+ListMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given);
 
 }  // namespace tw

@@ -40,6 +40,8 @@ struct ViewState {
 std::map<const PersonDocument*, ViewState> g_views;
 
 HWND g_ownLayout = nullptr;
+// Set while navigation brings the rows up to date: that paint must not give way to input.
+bool g_paintNow = false;
 
 // The side panel's layout control; a private one while the panel does not exist.
 HWND LayoutEngine() {
@@ -64,6 +66,7 @@ void FillColour(HDC dc, const RECT& r, COLORREF c) {
 
 // The user is busy when a control of the window holds the mouse, or input waits.
 bool UserIsBusy(HWND child) {
+  if (g_paintNow) return false;
   HWND capture = GetCapture();
   if (capture && child && IsChild(child, capture)) return true;
   MSG m;
@@ -489,7 +492,16 @@ const CalendarRows* CalendarRowsOf(const PersonDocument& doc) {
 
 void ForgetCalendarView(const PersonDocument& doc) { g_views.erase(&doc); }
 
+// A move is computed on the rows on the screen: a scroll still waiting for its paint is
+// painted first.
+void BringRowsUpToDate(HWND child) {
+  g_paintNow = true;
+  UpdateWindow(child);
+  g_paintNow = false;
+}
+
 bool CalendarNavigate(HWND child, PersonDocument& doc, const RECT& area, int code, DayNumber given) {
+  BringRowsUpToDate(child);
   ViewState& st = g_views[&doc];
   App& app = TheApp();
   RecoEvaluator eval(app.reco, app.moon, app.sink);
@@ -508,7 +520,7 @@ bool CalendarNavigate(HWND child, PersonDocument& doc, const RECT& area, int cod
     if (found == start || !eval.AnyHolds(found, doc.selection)) return std::nullopt;
     return found;
   };
-  const CalendarMove m = MoveSelection(nav, code, given);
+  const ListMove m = MoveSelection(nav, code, given);
   doc.selectedDay = m.selected;
   if (m.scrolled) {
     doc.firstDay = m.first;
@@ -536,6 +548,7 @@ bool CalendarKeyDown(HWND child, PersonDocument& doc, const RECT& area, UINT vk)
 }
 
 bool CalendarClick(HWND child, PersonDocument& doc, const RECT& area, POINT pt) {
+  BringRowsUpToDate(child);
   ViewState& st = g_views[&doc];
   if (st.rows.days.empty()) return false;
   const DayNumber day = (doc.viewFlags & kViewFilteredList)

@@ -155,7 +155,6 @@ int CalendarPanel(const Context& ctx) {
   ShowWindow(s.frame, SW_MAXIMIZE);
   SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
   Responsive(s.child);
-  SaveScreen("Z:\\tmp\\tw-calendar-panel.bmp");
 
   s.Key(VK_DOWN);
   Check(WaitFor([&] { return WindowText(s.date) == "13.01.2024"; }, 5000), "arrow down selects the next day");
@@ -199,6 +198,8 @@ int CalendarPanel(const Context& ctx) {
   Check(WaitFor([&] { return WindowText(note).empty(); }, 5000), "the next day has no note");
   s.Key(VK_UP);
   Check(WaitFor([&] { return WindowText(note) == "Gans bestellen"; }, 5000), "the note is back on its day");
+  Responsive(s.child);
+  SaveScreen("Z:\\tmp\\tw-calendar-panel.bmp");
   PostMessageA(s.frame, WM_COMMAND, kSave, 0);
   Responsive(s.frame);
 

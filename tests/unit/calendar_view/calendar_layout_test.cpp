@@ -114,7 +114,7 @@ CalendarNavigation Nav(const CalendarRows& rows, DayNumber selected) {
 
 TEST(CalendarNavigationMoves, InsideTheRowsOnlyTheHighlightMoves) {
   const CalendarRows rows = TenDays(100);
-  CalendarMove m = MoveSelection(Nav(rows, 105), 5, 0);
+  ListMove m = MoveSelection(Nav(rows, 105), 5, 0);
   EXPECT_EQ(m.selected, 106);
   EXPECT_FALSE(m.scrolled);
   m = MoveSelection(Nav(rows, 105), 6, 0);
@@ -127,7 +127,7 @@ TEST(CalendarNavigationMoves, InsideTheRowsOnlyTheHighlightMoves) {
 
 TEST(CalendarNavigationMoves, LeavingTheRowsScrollsSoTheDayStaysInView) {
   const CalendarRows rows = TenDays(100);
-  CalendarMove m = MoveSelection(Nav(rows, 100), 6, 0);
+  ListMove m = MoveSelection(Nav(rows, 100), 6, 0);
   EXPECT_EQ(m.selected, 99);
   EXPECT_EQ(m.first, 99);
   EXPECT_TRUE(m.scrolled);
@@ -151,7 +151,7 @@ TEST(CalendarNavigationMoves, LeavingTheRowsScrollsSoTheDayStaysInView) {
 
 TEST(CalendarNavigationMoves, TheSelectionStaysBetweenBirthdayAndTheLastDay) {
   const CalendarRows rows = TenDays(52);
-  CalendarMove m = MoveSelection(Nav(rows, 55), 3, 0);
+  ListMove m = MoveSelection(Nav(rows, 55), 3, 0);
   EXPECT_EQ(m.selected, 50);
   m = MoveSelection(Nav(rows, 55), 2, kLastCalendarDay + 40);
   EXPECT_EQ(m.selected, kLastCalendarDay);
@@ -175,7 +175,7 @@ TEST(CalendarNavigationMoves, TheFilteredListSearchesPastItsRows) {
     if (step < 0 && start > 80) return start - 7;
     return std::nullopt;
   };
-  CalendarMove m = MoveSelection(n, 5, 0);
+  ListMove m = MoveSelection(n, 5, 0);
   EXPECT_EQ(m.selected, 130);
   EXPECT_FALSE(m.scrolled);
   EXPECT_TRUE(asked.empty());

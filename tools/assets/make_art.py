@@ -459,6 +459,20 @@ def toolbar():
     out = Image.new("RGB", (20 * 15, 20), TOOLBAR_BG)
     for k in range(15):
         out.paste(tool_image(k), (20 * k, 0))
+    return with_exact_background(out, TOOLBAR_BG)
+
+
+def with_exact_background(img, bg):
+    """8-bit palette image whose background is one exact palette entry: the toolbar maps
+    that entry to the button face through the colour table (a 24-bit bitmap has none, and
+    its disabled buttons then show as grey squares)."""
+    q = img.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    palette = q.getpalette()[:255 * 3]
+    palette += [0] * (255 * 3 - len(palette)) + list(bg)
+    indices = [255 if px == bg else ix for px, ix in zip(img.getdata(), q.getdata())]
+    out = Image.new("P", img.size)
+    out.putpalette(palette)
+    out.putdata(indices)
     return out
 
 

@@ -106,8 +106,10 @@ void ApplyDragMark(ChildWindow& cw, DayNumber day) {
   if (ch.modified) UpdateToolbarStates();
 }
 
+// Before the chart has laid out its days a click cannot name one: the selection stays.
 DayNumber ChartDayUnder(ChildWindow& cw, int x) {
   PersonDocument& doc = *cw.doc;
+  if (doc.pixelsPerDay <= 0) return doc.selectedDay;
   RECT area = ViewArea(cw);
   return ClampSelectedDay(ChartDayAt(doc.firstDay, x - area.left, doc.pixelsPerDay), doc.header.Birthday());
 }
@@ -150,9 +152,9 @@ void OnButtonDown(ChildWindow& cw, POINT pt, bool doubleClick, WPARAM keys) {
     else
       ListSelectAt(cw, pt);
   } else {
-    RECT area = ViewArea(cw);
-    const DayNumber day = ChartDayAt(doc.firstDay, pt.x - area.left, doc.pixelsPerDay);
-    if (StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
+    const DayNumber day = ChartDayUnder(cw, pt.x);
+    if (doc.pixelsPerDay > 0 &&
+        StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
       cw.markDrag = true;
       doc.viewFlags |= kViewMarkDrag;
       cw.markCommand = DragMarkCommand(GetDayMarkOf(doc, day), (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
@@ -258,9 +260,9 @@ void OnRightButton(ChildWindow& cw, POINT pt) {
   POINT screen = pt;
   ClientToScreen(cw.window, &screen);
   if (!IsList(doc)) {
-    RECT area = ViewArea(cw);
-    const DayNumber day = ChartDayAt(doc.firstDay, pt.x - area.left, doc.pixelsPerDay);
-    if (StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
+    const DayNumber day = ChartDayUnder(cw, pt.x);
+    if (doc.pixelsPerDay > 0 &&
+        StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
       const DayNumber previous = doc.selectedDay;
       doc.selectedDay = day;
       SelectionChanged(cw.window, previous, 1);

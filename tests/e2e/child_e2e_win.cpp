@@ -17,6 +17,7 @@ using namespace e2e;
 
 constexpr int kDateEdit = 2071, kValueLine = 2070, kRhythmCombo = 2061, kDateScroll = 2075;
 constexpr int kSwitch = 7210, kOpen = 7101, kToolbar = 2043;
+constexpr int kSawtooth = 7211, kHigherCurves = 7213, kOnlyReco = 7219;
 
 void WriteIni(bool list) {
   std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
@@ -68,6 +69,12 @@ std::string KeyAndRead(HWND child, HWND edit, UINT vk, const std::string& before
 bool ButtonChecked(HWND toolbar, int id) {
   DWORD_PTR r = 0;
   SendMessageTimeoutA(toolbar, TB_ISBUTTONCHECKED, id, 0, SMTO_ABORTIFHUNG, 5000, &r);
+  return r != 0;
+}
+
+bool ButtonEnabled(HWND toolbar, int id) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(toolbar, TB_ISBUTTONENABLED, id, 0, SMTO_ABORTIFHUNG, 5000, &r);
   return r != 0;
 }
 
@@ -171,12 +178,22 @@ int ModeSwitch(const Context& ctx) {
   Check(toolbar != nullptr, "toolbar found");
   HWND valueLine = DateBarItem(s.child, kValueLine);
   Check(!ButtonChecked(toolbar, kSwitch), "chart mode: the switch button is not checked");
+  Check(!ButtonEnabled(toolbar, kOnlyReco), "chart mode: only-days-with-recommendations is disabled");
+  Check(ButtonEnabled(toolbar, kHigherCurves) && ButtonEnabled(toolbar, kSawtooth),
+        "chart mode: the chart options are enabled");
+  const bool higher = ButtonChecked(toolbar, kHigherCurves);
+  PostMessageA(s.frame, WM_COMMAND, kHigherCurves, 0);
+  Settled(s.frame);
+  WaitFor([&] { return ButtonChecked(toolbar, kHigherCurves) != higher; }, 3000);
+  Check(ButtonChecked(toolbar, kHigherCurves) != higher, "higher curves toggles its button");
 
   PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
   Settled(s.frame);
   WaitFor([&] { return ButtonChecked(toolbar, kSwitch); }, 3000);
   Check(ButtonChecked(toolbar, kSwitch), "moon calendar mode: the switch button is checked");
   Check(!IsWindowVisible(valueLine), "the moon calendar hides the ValueLine");
+  Check(ButtonEnabled(toolbar, kOnlyReco), "moon calendar: only-days-with-recommendations is enabled");
+  Check(!ButtonEnabled(toolbar, kHigherCurves), "moon calendar: the chart options are disabled");
   HWND header = FindWindowExA(s.child, nullptr, WC_HEADERA, nullptr);
   Check(header && IsWindowVisible(header), "the moon calendar shows its list header");
   // The list navigates itself; the date bar follows it.

@@ -469,6 +469,41 @@ int BadFiles(const Context& ctx) {
   return 0;
 }
 
+// A save that cannot write shows 3018, keeps the changes (the close still asks) and leaves
+// the file as it was.
+int SaveFails(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string dir = s.work + "\\sub", moved = s.work + "\\sub2";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  const std::string path = MakeDocument(dir + "\\gustav.twd", "Gustav", "");
+  Check(s.Launch(ctx, path), "program started with the file");
+  HWND child = WaitChildTitled(s.frame, "Gustav - 05.05.1980");
+  Check(child != nullptr, "person opens");
+  if (!child) return 1;
+  Check(MoveFileA(dir.c_str(), moved.c_str()) != 0, "folder moved away under the open person");
+  s.Command(kPersonData);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return 1;
+  SetText(dlg, 2055, "neu");
+  Press(dlg, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  s.Command(kSave);
+  HWND box = WaitDialogWith(s.program, kMessageText);
+  Check(MessageText(box) == "Die Datei " + path + " lässt sich nicht schreiben.", "message 3018 with the path");
+  Press(box, IDOK);
+  Check(ReadHeader(moved + "\\gustav.twd").Name() == "Gustav" &&
+            ReadHeader(moved + "\\gustav.twd").Description().empty(),
+        "the file keeps its previous content");
+  PostMessageA(child, WM_CLOSE, 0, 0);
+  box = WaitDialogWith(s.program, kMessageText);
+  Check(MessageText(box).find("Gustav") != std::string::npos, "the changes still count as unsaved");
+  Press(box, IDNO);
+  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "No closes the window");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
 // A command line of 300 characters is cut to the shared buffer and fails with its message.
 int LongCommandLine(const Context& ctx) {
   Session s;
@@ -510,5 +545,6 @@ TW_E2E_CASE("doc-password", PasswordProtect);
 TW_E2E_CASE("doc-read-only-twice", ReadOnlySecondWindow);
 TW_E2E_CASE("doc-close-asks", CloseAsks);
 TW_E2E_CASE("doc-bad-files", BadFiles);
+TW_E2E_CASE("doc-save-fails", SaveFails);
 TW_E2E_CASE("doc-long-command-line", LongCommandLine);
 TW_E2E_CASE("doc-second-instance", SecondInstance);

@@ -190,6 +190,13 @@ bool SaveDocument(HWND child) {
   PersonDocument* doc = DocumentOrMessage(child);
   if (!doc) return false;
   if (doc->path.empty()) return SaveDocumentAs(child);
+  // The file is replaced through a temporary one, which a read-only attribute would not
+  // stop; a file the user protected is not written.
+  const DWORD attrs = GetFileAttributesA(doc->path.c_str());
+  if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY)) {
+    ShowMessage(MB_ICONHAND, TWM_FILE_WRITE_FAILED, {doc->path});
+    return false;
+  }
   WaitCursor wait;
   return SavePersonFile(*doc, doc->path, TheApp().sink);
 }

@@ -481,6 +481,23 @@ int SaveFails(const Context& ctx) {
   HWND child = WaitChildTitled(s.frame, "Gustav - 05.05.1980");
   Check(child != nullptr, "person opens");
   if (!child) return 1;
+  // A file marked read-only is not replaced.
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  s.Command(kPersonData);
+  HWND first = WaitDialogWith(s.program, kName);
+  if (!first) return 1;
+  SetText(first, 2055, "geschützt");
+  Press(first, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  s.Command(kSave);
+  HWND roBox = WaitDialogWith(s.program, kMessageText);
+  Check(MessageText(roBox) == "Die Datei " + path + " lässt sich nicht schreiben.", "read-only file: message 3018");
+  Press(roBox, IDOK);
+  Check(ReadHeader(path).Description().empty(), "read-only file unchanged");
+  Check(!Exists(path + ".old") && (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY),
+        "no backup left beside it and still read-only");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
   Check(MoveFileA(dir.c_str(), moved.c_str()) != 0, "folder moved away under the open person");
   s.Command(kPersonData);
   HWND dlg = WaitDialogWith(s.program, kName);

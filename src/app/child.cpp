@@ -291,7 +291,9 @@ void OnSize(ChildWindow& cw, WPARAM type) {
     InvalidateRect(cw.window, nullptr, TRUE);
     if (cw.dateBar) InvalidateRect(cw.dateBar, nullptr, TRUE);
     if (cw.valueLine) InvalidateRect(cw.valueLine, nullptr, TRUE);
-    if (IsList(doc)) LayoutListHeader(cw);
+    // The recommendation columns share the new width; the user's widths of the first
+    // columns stay.
+    if (IsList(doc) && !MakeListHeader(cw, true)) LayoutListHeader(cw);
   } else if (IsList(doc) && cw.listHeader) {
     InvalidateRect(cw.listHeader, nullptr, TRUE);
   }

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/app.h"
+#include "app/documents.h"
 #include "app/help.h"
 #include "app/side_panel.h"
 #include "app/startup.h"
@@ -157,6 +158,7 @@ bool OnCreate(HWND frame) {
                                  app.instance, nullptr);
   if (app.splitter) SetWindowLongPtrA(app.splitter, 0, 0);  // vertical bar
   CreateSidePanel(frame);
+  BuildRecentMenu(frame);
   return true;
 }
 

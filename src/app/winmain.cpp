@@ -9,19 +9,12 @@
 #include "app/app.h"
 #include "app/frame.h"
 #include "app/startup.h"
+#include "core/command_line.h"
 #include "tw_ids.h"
 
 using namespace tw;
 
 namespace {
-
-// A command line that starts with a number other than 0 is not a file name.
-bool StartsWithNonZeroNumber(const char* s) {
-  const char* p = s;
-  if (*p == '-') ++p;
-  if (*p < '0' || *p > '9') return false;
-  return std::atol(s) != 0;
-}
 
 bool RegisterClasses(HINSTANCE inst) {
   App& app = TheApp();
@@ -82,8 +75,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
     SetForegroundWindow(other);
     return 0;
   }
-  const char* commandLine = cmdLine ? cmdLine : "";
-  if (StartsWithNonZeroNumber(commandLine)) commandLine = "";
+  const std::string fileArg = CommandLineFileName(cmdLine);
 
   ReadLocaleValues(app);
   LoadCursors(app);
@@ -121,7 +113,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
   app.aboutAsStartPicture = true;  // 4 s at start, 40 s afterwards
   SendMessageA(app.frame, WM_COMMAND, IDM_ABOUT, 0);
 
-  FinishStart(app, show, commandLine);
+  FinishStart(app, show, fileArg.c_str());
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -183,6 +183,30 @@ INT_PTR CALLBACK AboutDlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   return FALSE;
 }
 
+// The start picture from a copy of the template without WS_VISIBLE, so that it can be
+// shown without taking the activation: the frame and the windows the start opens keep
+// the keyboard, and closing the picture moves no focus.
+HWND CreateStartPicture(HWND owner, AboutState* state) {
+  App& app = TheApp();
+  HRSRC res = FindResourceA(app.instance, MAKEINTRESOURCEA(kAboutTemplate), reinterpret_cast<LPCSTR>(RT_DIALOG));
+  HGLOBAL block = res ? LoadResource(app.instance, res) : nullptr;
+  const void* data = block ? LockResource(block) : nullptr;
+  DWORD size = res ? SizeofResource(app.instance, res) : 0;
+  if (!data || size < 16) return nullptr;
+  std::vector<DWORD> copy((size + 3) / 4);
+  CopyMemory(copy.data(), data, size);
+  auto* bytes = reinterpret_cast<BYTE*>(copy.data());
+  // DLGTEMPLATEEX (signature 0xFFFF) keeps the style after version, signature, help id and
+  // extended style; the plain template starts with it.
+  DWORD styleOffset = (bytes[2] == 0xFF && bytes[3] == 0xFF) ? 12 : 0;
+  DWORD style;
+  CopyMemory(&style, bytes + styleOffset, 4);
+  style &= ~WS_VISIBLE;
+  CopyMemory(bytes + styleOffset, &style, 4);
+  return CreateDialogIndirectParamA(app.instance, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()), owner, AboutDlgProc,
+                                    reinterpret_cast<LPARAM>(state));
+}
+
 void RunAbout(int) {
   App& app = TheApp();
   bool start = app.aboutAsStartPicture;
@@ -195,11 +219,10 @@ void RunAbout(int) {
     g_startState = AboutState();
     g_startState.startPicture = true;
     g_startState.modeless = true;
-    HWND dlg = CreateDialogParamA(app.instance, MAKEINTRESOURCEA(kAboutTemplate), app.frame, AboutDlgProc,
-                                  reinterpret_cast<LPARAM>(&g_startState));
+    HWND dlg = CreateStartPicture(app.frame, &g_startState);
     if (!dlg) return;
     g_startPicture = dlg;
-    ShowWindow(dlg, SW_SHOW);
+    ShowWindow(dlg, SW_SHOWNOACTIVATE);
     UpdateWindow(dlg);
     return;
   }

@@ -192,7 +192,7 @@ HWND CreateStartPicture(HWND owner, AboutState* state) {
   HGLOBAL block = res ? LoadResource(app.instance, res) : nullptr;
   const void* data = block ? LockResource(block) : nullptr;
   DWORD size = res ? SizeofResource(app.instance, res) : 0;
-  if (!data || size < 16) return nullptr;
+  if (!data || size < 16 || size > 65536) return nullptr;
   std::vector<DWORD> copy((size + 3) / 4);
   CopyMemory(copy.data(), data, size);
   auto* bytes = reinterpret_cast<BYTE*>(copy.data());

@@ -1,6 +1,7 @@
 // Everything the calendar core knows about one day, gathered and written out as text or
 // JSON for the command-line companion.
 #pragma once
+#include "core/cp1252.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,5 @@ bool ParseIsoDate(std::string_view text, DayNumber* out);
 // "HH:MM" of minutes after midnight.
 std::string EventClock(int minutes);
 
-std::string Cp1252ToUtf8(std::string_view text);
 
 }  // namespace tw

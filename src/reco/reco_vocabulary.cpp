@@ -1,5 +1,7 @@
 #include "reco/reco_vocabulary.h"
 
+#include "core/cp1252.h"
+
 #include <array>
 #include <vector>
 
@@ -139,12 +141,6 @@ int IndexOfWord(const char* const* words, int count, std::string_view word) {
   return -1;
 }
 
-// Code points 0x80..0x9F of CP1252 (0 where the code page has no character).
-constexpr uint16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 }  // namespace
 
 std::string NormaliseWord(std::string_view text) {
@@ -217,70 +213,9 @@ const char* ColourWordOf(int colour) { return colour >= 0 && colour < 4 ? kColou
 const char* StyleWordOf(int style) { return style >= 0 && style < 4 ? kStyles[style] : ""; }
 
 bool RecoTextFromUtf8(std::string_view in, std::string* out, size_t* badOffset) {
-  out->clear();
-  size_t i = 0;
-  if (in.size() >= 3 && in.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
-  while (i < in.size()) {
-    const unsigned char c = static_cast<unsigned char>(in[i]);
-    uint32_t cp = 0;
-    size_t len = 0;
-    if (c < 0x80) {
-      cp = c, len = 1;
-    } else if ((c & 0xE0) == 0xC0) {
-      cp = c & 0x1F, len = 2;
-    } else if ((c & 0xF0) == 0xE0) {
-      cp = c & 0x0F, len = 3;
-    } else if ((c & 0xF8) == 0xF0) {
-      cp = c & 0x07, len = 4;
-    }
-    bool ok = len > 0 && i + len <= in.size();
-    for (size_t k = 1; ok && k < len; ++k) {
-      const unsigned char t = static_cast<unsigned char>(in[i + k]);
-      ok = (t & 0xC0) == 0x80;
-      cp = (cp << 6) | (t & 0x3F);
-    }
-    char byte = 0;
-    if (ok) {
-      if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-        byte = static_cast<char>(cp);
-        ok = len == 1 || cp >= 0x80;  // no overlong forms of ASCII
-      } else {
-        ok = false;
-        for (int k = 0; k < 32; ++k)
-          if (kHigh[k] != 0 && kHigh[k] == cp) {
-            byte = static_cast<char>(0x80 + k);
-            ok = true;
-          }
-      }
-    }
-    if (!ok) {
-      if (badOffset) *badOffset = i;
-      return false;
-    }
-    *out += byte;
-    i += len;
-  }
-  return true;
+  return Utf8ToCp1252(in, out, badOffset);
 }
 
-std::string RecoTextToUtf8(std::string_view text) {
-  std::string out;
-  for (char ch : text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    uint32_t cp = c;
-    if (c >= 0x80 && c < 0xA0) cp = kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD;
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
+std::string RecoTextToUtf8(std::string_view text) { return Cp1252ToUtf8(text); }
 
 }  // namespace tw

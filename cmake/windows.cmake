@@ -29,7 +29,7 @@ target_link_libraries(Tw-L PRIVATE kernel32)
 file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(tw_e2e ${TW_E2E_SOURCES})
 target_include_directories(tw_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(tw_e2e PRIVATE twcore ${TW_WIN_LIBS})
+target_link_libraries(tw_e2e PRIVATE twcore ${TW_WIN_LIBS} psapi)
 target_link_options(tw_e2e PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(tw_e2e PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 

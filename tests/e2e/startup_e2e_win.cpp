@@ -1,4 +1,13 @@
-// Start, clean exit and the settings the exit writes; garbage settings never stop a start.
+// Start, clean exit and the settings the exit writes; garbage settings never stop a start;
+// eight persons open at once, with the memory the idle program then holds.
+#include <windows.h>
+#include <psapi.h>
+
+#include <fstream>
+
+#include "calendar/daynumber.h"
+#include "core/platform.h"
+#include "doc/person_file.h"
 #include "e2e.h"
 
 namespace {
@@ -85,8 +94,67 @@ int SecondInstance(const Context& ctx) {
   return 0;
 }
 
+std::string MakePerson(const std::string& work, int i) {
+  tw::PersonDocument doc;
+  tw::DocumentDefaults defaults;
+  tw::InitNewPersonDocument(doc, tw::CivilDate{2026, 12, 6}, defaults);
+  char name[32];
+  wsprintfA(name, "Person %d", i + 1);
+  doc.header.SetName(name);
+  doc.header.SetBirthday(tw::DayFromDate(1960 + 3 * i, 1 + i, 10 + i));
+  tw::RecordingSink sink;
+  std::string path = work + "\\person" + std::to_string(i + 1) + ".twd";
+  tw::SavePersonFile(doc, path, sink);
+  return path;
+}
+
+int CountPersons(HWND frame) {
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  int n = 0;
+  for (HWND w = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr; w;
+       w = FindWindowExA(client, w, "TwChild", nullptr))
+    ++n;
+  return n;
+}
+
+int EightPersons(const Context& ctx) {
+  std::string work = MakeWorkFolder();
+  CopyFolder(ctx.data, work);
+  {
+    std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
+    ini << "[TidewellGeneral]\r\nNewVersion=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nListe=1\r\n"
+        << "[TidewellRecentFileList]\r\n";
+    for (int i = 0; i < 8; ++i) ini << "File" << (i + 1) << "=" << MakePerson(work, i) << "\r\n";
+  }
+  Program p;
+  p.Start(ctx.exe, work);
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  Check(frame != nullptr, "frame appears");
+  if (!frame) return 1;
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);
+  // Each recent-file command opens its person and moves it to the top of the list, so the
+  // eighth entry is always the one not yet opened.
+  for (int i = 0; i < 8; ++i) {
+    SendMessageTimeoutA(frame, WM_COMMAND, 7113, 0, SMTO_NORMAL, 30000, &r);
+  }
+  Check(WaitFor([&] { return CountPersons(frame) == 8; }, 30000), "eight person windows open");
+  SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);
+  PROCESS_MEMORY_COUNTERS_EX mem = {};
+  mem.cb = sizeof mem;
+  if (GetProcessMemoryInfo(p.pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem), sizeof mem))
+    std::printf("idle with eight persons: working set %lu KiB, private %lu KiB\n",
+                static_cast<unsigned long>(mem.WorkingSetSize / 1024),
+                static_cast<unsigned long>(mem.PrivateUsage / 1024));
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  Check(p.WaitExit(30000, &code) && code == 0, "closes cleanly with eight persons");
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("start-close", StartClose);
+TW_E2E_CASE("eight-persons", EightPersons);
 TW_E2E_CASE("garbage-settings", GarbageSettings);
 TW_E2E_CASE("second-instance", SecondInstance);

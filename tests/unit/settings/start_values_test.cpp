@@ -272,7 +272,7 @@ TEST(StartValues, FontsAndTexts) {
   EXPECT_EQ(v.printFont, "Times New Roman");
   EXPECT_EQ(v.rhythmTexts[0], "");  // present but empty: the built-in label stays
   EXPECT_EQ(v.rhythmTexts[1], "Q Quer");
-  EXPECT_EQ(v.rhythmTexts[2], "X X");
+  EXPECT_EQ(v.rhythmTexts[2], "");  // absent: the built-in label stays too
   EXPECT_EQ(v.dataPath, "D:\\Daten\\");
   EXPECT_EQ(v.markTexts[0], "rot");
   EXPECT_EQ(v.markTexts[4], "minus");

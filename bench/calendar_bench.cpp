@@ -3,7 +3,7 @@
 // and laying out a cell document without a rich edit control.
 #include <benchmark/benchmark.h>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/special_days.h"
 #include "calendar/year_table.h"

@@ -7,7 +7,7 @@
 
 #include "bio/curve_search.h"
 #include "bio/rhythm_label.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bio/rhythm.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

@@ -1,8 +1,6 @@
 #include "bio/curve_search.h"
 
 #include "bio/bio_messages.h"
-#include "doc/person_document.h"
-#include "doc/view_flags.h"
 
 namespace tw {
 
@@ -56,17 +54,6 @@ DayNumber CurveSearch(const CurveSearchRequest& request, const ConditionWords& w
     }
     if (DayMeetsCondition(windows, shown, words)) return day;
   }
-}
-
-CurveSearchRequest MakeCurveSearchRequest(const PersonDocument& doc, int direction, DayNumber searchEnd) {
-  CurveSearchRequest req;
-  req.selectedDay = doc.selectedDay;
-  req.birthday = doc.header.Birthday();
-  req.higherCurves = (doc.viewFlags & kViewHigherCurves) != 0;
-  req.sawtooth = (doc.viewFlags & kViewSawtooth) != 0;
-  req.direction = direction;
-  req.searchEnd = searchEnd;
-  return req;
 }
 
 }  // namespace tw

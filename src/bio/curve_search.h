@@ -3,12 +3,10 @@
 #include <array>
 
 #include "bio/curve_criteria.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 
 namespace tw {
-
-struct PersonDocument;
 
 using ConditionWords = std::array<CurveCriteria, kRhythmCount>;
 
@@ -28,8 +26,5 @@ DayNumber CurveSearch(const CurveSearchRequest& request, const ConditionWords& w
 // Whether `day` meets the condition: the mandatory and alternative rules over the shown
 // rhythms. Exposed for the chart's highlighting and for tests.
 bool DayMeetsCondition(const DayWindow* windows, int shown, const ConditionWords& words);
-
-// The same request taken from a person window's document.
-CurveSearchRequest MakeCurveSearchRequest(const PersonDocument& doc, int direction, DayNumber searchEnd);
 
 }  // namespace tw

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 // caller-owned buffer that ends at `end`, keep it NUL-terminated and return the new end.
 // A piece that does not fit is left out whole; the returned position then stays at `pos`.
 #pragma once
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 
 namespace tw {

@@ -3,7 +3,7 @@
 #pragma once
 #include <string_view>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 
 namespace tw {

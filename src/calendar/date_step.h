@@ -1,6 +1,6 @@
 // Stepping a day by months, days or years (the spin buttons beside date fields), and today.
 #pragma once
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 
 namespace tw {

@@ -1,7 +1,7 @@
 // The nine slot indices that recommendation conditions test for a day. A condition field
 // keeps the two-bit mode of slot k in its bits 2k and 2k + 1.
 #pragma once
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 
 namespace tw {

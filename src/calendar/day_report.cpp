@@ -5,7 +5,7 @@
 #include "calendar/moon_derived.h"
 #include "calendar/special_days.h"
 #include "calendar/year_table.h"
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 namespace tw {
 

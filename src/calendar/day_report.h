@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calendar/day_attributes.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/moon_record.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 namespace tw {
 

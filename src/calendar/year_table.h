@@ -1,7 +1,7 @@
 // Easter, the Advent base and the dates of the special-day rules for the year of a day.
 // Scratch state: every consumer recomputes it for the day it is about to examine.
 #pragma once
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/colour_table.h"
 #include "core/platform.h"
 

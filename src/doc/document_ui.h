@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

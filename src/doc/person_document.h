@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "doc/day_mark.h"
 #include "doc/person_header.h"
 #include "doc/view_flags.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

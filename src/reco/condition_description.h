@@ -5,7 +5,7 @@
 
 #include "reco/condition_state.h"
 #include "reco/condition_texts.h"
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 namespace tw {
 

@@ -5,12 +5,12 @@
 #include <cstdint>
 
 #include "calendar/day_attributes.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/year_table.h"
 #include "core/platform.h"
 #include "reco/reco_tables.h"
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 namespace tw {
 

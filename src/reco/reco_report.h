@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "core/platform.h"
 #include "reco/reco_eval.h"

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "calendar/date_format.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_record.h"
 #include "doc/person_document.h"
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 namespace tw {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "doc/view_flags.h"
 
 namespace tw {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bio/rhythm_label.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/view_flags.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bio/rhythm_label.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "views/calendar_cells.h"
 

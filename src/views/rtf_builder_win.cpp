@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 namespace tw {
 namespace {

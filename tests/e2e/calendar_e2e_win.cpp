@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"

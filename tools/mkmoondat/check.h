@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "records.h"
 
 namespace tw::moondat {

@@ -18,7 +18,7 @@
 #include "bio/curve_search.h"
 #include "bio/rhythm_label.h"
 #include "calendar/day_report.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/special_days.h"
 #include "calendar/year_table.h"

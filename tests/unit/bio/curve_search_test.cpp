@@ -199,25 +199,6 @@ TEST(CurveSearch, AgreesWithDayByDayEvaluation) {
   EXPECT_GT(misses, 5);
 }
 
-TEST(CurveSearch, RequestFromTheWindowsDocument) {
-  PersonDocument doc;
-  doc.header.SetBirthday(kBirth);
-  doc.selectedDay = kBirth + 77;
-  doc.viewFlags = kViewHigherCurves | kViewSawtooth;
-  CurveSearchRequest req = MakeCurveSearchRequest(doc, -1, 150000);
-  EXPECT_EQ(req.birthday, kBirth);
-  EXPECT_EQ(req.selectedDay, kBirth + 77);
-  EXPECT_TRUE(req.higherCurves);
-  EXPECT_TRUE(req.sawtooth);
-  EXPECT_EQ(req.direction, -1);
-  EXPECT_EQ(req.searchEnd, 150000);
-  // The print variants of the flags do not steer the screen search.
-  doc.viewFlags = kPrintHigherCurves | kPrintSawtooth;
-  req = MakeCurveSearchRequest(doc, 1, 150000);
-  EXPECT_FALSE(req.higherCurves);
-  EXPECT_FALSE(req.sawtooth);
-}
-
 TEST(CriterionEditing, FieldCyclesThroughThreeStates) {
   CurveCriteria w = 0;
   w = CycleCriterion(w, kFieldRising);

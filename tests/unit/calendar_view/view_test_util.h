@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/special_days.h"
 #include "reco/reco_eval.h"

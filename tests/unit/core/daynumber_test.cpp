@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_data.h"
 #include "calendar/moon_record.h"
 #include "core/bytes.h"

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 #include "calendar/moon_record.h"
 
 namespace tw {

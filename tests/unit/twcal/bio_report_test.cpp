@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bio/bio_report.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 namespace {

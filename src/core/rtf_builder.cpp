@@ -1,4 +1,4 @@
-#include "views/rtf_builder.h"
+#include "core/rtf_builder.h"
 
 #include <cstdio>
 #include <cstring>

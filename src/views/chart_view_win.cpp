@@ -1,6 +1,6 @@
 // Placeholder biorhythm chart: the selected day's date, until the chart painter is built.
 #include "app/views.h"
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "calendar/daynumber.h"
+#include "core/daynumber.h"
 
 namespace tw {
 

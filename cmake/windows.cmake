@@ -13,6 +13,9 @@ target_link_libraries(tidewell PRIVATE twcore ${TW_WIN_LIBS})
 target_link_options(tidewell PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(tidewell PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0500 WINVER=0x0500 _WIN32_WINNT=0x0500)
 
+# The calendar view's tests draw the painter into memory devices.
+target_link_libraries(unit_calendar_view PRIVATE gdi32 user32)
+
 # Resource-only library: strings and menus, no code but an entry point that says yes.
 add_library(Tw-L SHARED ${CMAKE_SOURCE_DIR}/resources/lang/de/Tw-L.rc ${CMAKE_SOURCE_DIR}/resources/lang/de/twl_entry.c)
 set_target_properties(Tw-L PROPERTIES PREFIX "" OUTPUT_NAME "Tw-L")

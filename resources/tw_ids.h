@@ -332,4 +332,36 @@
 #define IDB_TIP                  188
 #define IDB_TOOLBAR              2042
 
+/* ---- person window, DayMark popup and side panel: templates, controls, help ---- */
+#define IDD_SIDE_PANEL           63
+#define IDD_DAY_MARK             75
+#define ID_RHYTHM_COMBO          2061
+#define ID_LIST_HEADER           2062
+#define ID_VALUE_LINE            2070
+#define ID_DATE_EDIT             2071
+#define ID_SPIN_FIRST            2072  /* three spin buttons */
+#define ID_DATE_SCROLL           2075
+#define ID_MARK_RED              2134  /* then yellow 2135 */
+#define ID_MARK_SYMBOL_FIRST     2136  /* "+", "x", "-" */
+#define ID_MARK_SYMBOL_NONE      2139
+#define ID_MARK_HELP             2639
+#define ID_PANEL_PICTURE         2300
+#define ID_PANEL_SUMMARY         2301
+#define ID_PANEL_NOTE            2302
+#define ID_PANEL_LEGEND          2303
+#define ID_PANEL_ASSIGN          2304
+#define ID_PANEL_LAYOUT_SCREEN   2305  /* hidden, kept in the template */
+#define ID_PANEL_LAYOUT_PRINT    2306
+#define ID_PANEL_SPLIT_SUMMARY   2045
+#define ID_PANEL_SPLIT_NOTE      2046
+#define HELP_CHART_WINDOW        7500  /* help contexts of the person window */
+#define HELP_CALENDAR_WINDOW     7501
+#define HELP_DAY_MARK            8004
+#define HELP_SIDE_PANEL          8034
+#define HELP_MARK_FLAG_RED       9040
+#define HELP_MARK_FLAG_YELLOW    9041
+#define HELP_MARK_SYMBOL         9042
+#define HELP_OK_BUTTON           1900
+#define HELP_HELP_BUTTON         1903
+
 #endif

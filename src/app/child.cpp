@@ -6,17 +6,19 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "app/app.h"
 #include "app/child_window.h"
 #include "app/commands.h"
 #include "app/frame.h"
 #include "app/help.h"
+#include "app/calendar_screen.h"
 #include "app/side_panel.h"
-#include "app/views.h"
-#include "views/calendar_view_win.h"
 #include "calendar/date_step.h"
+#include "tw_ids.h"
 #include "views/child_layout.h"
+#include "views/painters.h"
 
 namespace tw {
 
@@ -42,7 +44,7 @@ void InvalidateView(ChildWindow& cw) {
   InvalidateRect(cw.window, &area, FALSE);
 }
 
-int KeyMoveCode(WPARAM vk) {
+std::optional<MoveCode> KeyMoveCode(WPARAM vk) {
   switch (vk) {
     case VK_HOME: return kMoveToday;
     case VK_PRIOR: return kMovePageBack;
@@ -52,27 +54,25 @@ int KeyMoveCode(WPARAM vk) {
     case VK_RIGHT:
     case VK_DOWN: return kMoveDayForward;
   }
-  return -1;
+  return std::nullopt;
 }
 
 // Days a page move covers: the days shown, one row less in the list so that a row stays.
-int PageDays(const PersonDocument& doc) {
-  return IsList(doc) ? std::max(doc.visibleDays - 1, 1) : doc.visibleDays;
+int PageDays(const ChildWindow& cw) {
+  return IsList(*cw.doc) ? std::max(cw.view.visibleDays - 1, 1) : cw.view.visibleDays;
 }
 
-void MoveGeneric(ChildWindow& cw, int code, DayNumber day) {
+void MoveGeneric(ChildWindow& cw, MoveCode code, DayNumber day) {
   PersonDocument& doc = *cw.doc;
   const DayNumber previous = doc.selectedDay;
-  doc.selectedDay = MoveTarget(code, previous, day, doc.header.Birthday(), TodayUtc(), PageDays(doc));
-  SelectionChanged(cw.window, previous, 2);
+  doc.selectedDay = MoveTarget(code, previous, day, doc.header.Birthday(), TodayUtc(), PageDays(cw));
+  SelectionChanged(cw.window, previous);
 }
 
 // The list navigates itself (rows drawn, days with recommendations); the window shows
 // the day it arrived at.
-void NavigateList(ChildWindow& cw, int code, DayNumber day) {
-  PersonDocument& doc = *cw.doc;
-  RECT area = ViewArea(cw);
-  CalendarNavigate(cw.window, doc, area, code, day);
+void NavigateList(ChildWindow& cw, MoveCode code, DayNumber day) {
+  CalendarNavigate(cw, code, day);
   ShowSelection(cw);
 }
 
@@ -84,16 +84,16 @@ struct DragArea {
 };
 
 DragArea CurrentDragArea(ChildWindow& cw) {
-  PersonDocument& doc = *cw.doc;
-  DragArea a{ViewArea(cw), IsList(doc)};
+  const ViewState& v = cw.view;
+  DragArea a{ViewArea(cw), IsList(*cw.doc)};
   if (a.vertical) {
-    if (doc.rowsBottom > doc.rowsTop) {
-      a.rect.top = std::max<LONG>(a.rect.top, doc.rowsTop);
-      a.rect.bottom = std::min<LONG>(a.rect.bottom, doc.rowsBottom);
+    if (v.rowsBottom() > v.rowsTop()) {
+      a.rect.top = std::max<LONG>(a.rect.top, v.rowsTop());
+      a.rect.bottom = std::min<LONG>(a.rect.bottom, v.rowsBottom());
     }
-  } else if (doc.chartBottom > doc.chartTop) {
-    a.rect.top = std::max<LONG>(a.rect.top, doc.chartTop);
-    a.rect.bottom = std::min<LONG>(a.rect.bottom, doc.chartBottom);
+  } else if (v.chartBottom > v.chartTop) {
+    a.rect.top = std::max<LONG>(a.rect.top, v.chartTop);
+    a.rect.bottom = std::min<LONG>(a.rect.bottom, v.chartBottom);
   }
   if (a.rect.bottom <= a.rect.top) a.rect.bottom = a.rect.top + 1;
   if (a.rect.right <= a.rect.left) a.rect.right = a.rect.left + 1;
@@ -109,19 +109,25 @@ void ApplyDragMark(ChildWindow& cw, DayNumber day) {
 // Before the chart has laid out its days a click cannot name one: the selection stays.
 DayNumber ChartDayUnder(ChildWindow& cw, int x) {
   PersonDocument& doc = *cw.doc;
-  if (doc.pixelsPerDay <= 0) return doc.selectedDay;
+  if (cw.view.pixelsPerDay <= 0) return doc.selectedDay;
   RECT area = ViewArea(cw);
-  return ClampSelectedDay(ChartDayAt(doc.firstDay, x - area.left, doc.pixelsPerDay), doc.header.Birthday());
+  return ClampSelectedDay(ChartDayAt(cw.view.firstDay, x - area.left, cw.view.pixelsPerDay), doc.header.Birthday());
+}
+
+// A chart click in the DayMark row of a writable document, on a day of the notes.
+bool InMarkRow(ChildWindow& cw, int y, DayNumber day) {
+  const ViewState& v = cw.view;
+  return v.pixelsPerDay > 0 &&
+         StartsMarkDrag(cw.doc->viewFlags, y, v.markRowTop, v.markRowBottom, NoteDayOffset(*cw.doc, day));
 }
 
 // The list selects the row under `pt`; a point past the last row counts as the last one.
 void ListSelectAt(ChildWindow& cw, POINT pt) {
   PersonDocument& doc = *cw.doc;
-  RECT area = ViewArea(cw);
   DragArea da = CurrentDragArea(cw);
   pt.y = std::clamp<LONG>(pt.y, da.rect.top, da.rect.bottom - 1);
   const DayNumber before = doc.selectedDay;
-  CalendarClick(cw.window, doc, area, pt);
+  CalendarClick(cw, pt);
   if (doc.selectedDay != before) ShowSelection(cw);
 }
 
@@ -153,8 +159,7 @@ void OnButtonDown(ChildWindow& cw, POINT pt, bool doubleClick, WPARAM keys) {
       ListSelectAt(cw, pt);
   } else {
     const DayNumber day = ChartDayUnder(cw, pt.x);
-    if (doc.pixelsPerDay > 0 &&
-        StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
+    if (InMarkRow(cw, pt.y, day)) {
       cw.markDrag = true;
       doc.viewFlags |= kViewMarkDrag;
       cw.markCommand = DragMarkCommand(GetDayMarkOf(doc, day), (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
@@ -164,7 +169,7 @@ void OnButtonDown(ChildWindow& cw, POINT pt, bool doubleClick, WPARAM keys) {
       doc.selectedDay = today ? TodayUtc() : day;
     }
     doc.selectedDay = ClampSelectedDay(doc.selectedDay, doc.header.Birthday());
-    SelectionChanged(cw.window, previous, 0);
+    SelectionChanged(cw.window, previous);
   }
 
   DragArea da = CurrentDragArea(cw);
@@ -181,7 +186,8 @@ void OnButtonDown(ChildWindow& cw, POINT pt, bool doubleClick, WPARAM keys) {
   ClipCursor(&clip);
   SetCapture(cw.window);
   cw.dragging = true;
-  SetCursor(app.cursors[cw.markDrag ? 3 : (da.vertical ? 2 : 1)]);
+  const int cursor = cw.markDrag ? IDC_DRAG_MARK : (da.vertical ? IDC_DRAG_CALENDAR : IDC_DRAG_CHART);
+  SetCursor(app.cursors[cursor - kFirstAppCursor]);
 }
 
 void OnDragMove(ChildWindow& cw, POINT pt) {
@@ -191,9 +197,9 @@ void OnDragMove(ChildWindow& cw, POINT pt) {
   const DragSide side = da.vertical ? ClassifyDragPosition(pos, da.rect.top, da.rect.bottom)
                                     : ClassifyDragPosition(pos, da.rect.left, da.rect.right);
   if (side != DragSide::kInside) {
-    cw.scrollStep = DragScrollStep(doc.visibleDays, cw.markDrag, side);
+    cw.scrollStep = DragScrollStep(cw.view.visibleDays, cw.markDrag, side);
     if (!cw.timerRunning) {
-      if (cw.markDrag && side == DragSide::kBefore) doc.selectedDay = doc.firstDay;
+      if (cw.markDrag && side == DragSide::kBefore) doc.selectedDay = cw.view.firstDay;
       cw.timerRunning = SetTimer(cw.window, kDragTimer, DragTimerInterval(cw.markDrag), nullptr) != 0;
     }
     return;
@@ -208,7 +214,7 @@ void OnDragMove(ChildWindow& cw, POINT pt) {
   const DayNumber previous = doc.selectedDay;
   doc.selectedDay = day;
   if (cw.markDrag) ApplyDragMark(cw, day);
-  SelectionChanged(cw.window, previous, 0);
+  SelectionChanged(cw.window, previous);
 }
 
 void OnDragTimer(ChildWindow& cw) {
@@ -218,7 +224,7 @@ void OnDragTimer(ChildWindow& cw) {
     return;
   }
   doc.selectedDay = ClampSelectedDay(doc.selectedDay + cw.scrollStep, doc.header.Birthday());
-  SelectionChanged(cw.window, -1, 0);
+  SelectionChanged(cw.window, -1);
   if (cw.markDrag) ApplyDragMark(cw, doc.selectedDay);
   if (!IsList(doc)) UpdateWindow(cw.window);
 }
@@ -237,14 +243,14 @@ void OnButtonUp(ChildWindow& cw, POINT pt) {
     if (wasMarking && doc.selectedDay != previous) ApplyDragMark(cw, doc.selectedDay);
   }
   EndDrag(cw);
-  SelectionChanged(cw.window, previous, 2);
+  SelectionChanged(cw.window, previous);
   ReleaseCapture();
   SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
 }
 
 void ShowContextMenu(POINT screen) {
   App& app = TheApp();
-  HMENU menu = LoadMenuA(app.library, MAKEINTRESOURCEA(33));
+  HMENU menu = LoadMenuA(app.library, MAKEINTRESOURCEA(IDR_CHILD_MENU));
   if (!menu) return;
   if (HMENU popup = GetSubMenu(menu, 0)) {
     // The same predicates as the toolbar: 7219 for the list, 7211..7213 for the chart.
@@ -261,15 +267,12 @@ void OnRightButton(ChildWindow& cw, POINT pt) {
   ClientToScreen(cw.window, &screen);
   if (!IsList(doc)) {
     const DayNumber day = ChartDayUnder(cw, pt.x);
-    if (doc.pixelsPerDay > 0 &&
-        StartsMarkDrag(doc.viewFlags, pt.y, doc.markRowTop, doc.markRowBottom, NoteDayOffset(doc, day))) {
+    if (InMarkRow(cw, pt.y, day)) {
       const DayNumber previous = doc.selectedDay;
       doc.selectedDay = day;
-      SelectionChanged(cw.window, previous, 1);
+      SelectionChanged(cw.window, previous);
       UpdateWindow(cw.window);
-      doc.popupX = screen.x;
-      doc.popupY = screen.y;
-      if (ShowDayMarkPopup(cw.window, doc)) {
+      if (ShowDayMarkPopup(cw.window, doc, screen)) {
         InvalidateView(cw);
         UpdateToolbarStates();
       }
@@ -306,6 +309,27 @@ void OnSize(ChildWindow& cw, WPARAM type) {
     doc.viewFlags &= ~kViewWasIconic;
 }
 
+// The chart paints straight onto the window; what it laid out serves the hit tests.
+bool PaintChart(ChildWindow& cw, HDC dc, const RECT& area) {
+  ChartPaintInput in;
+  in.doc = cw.doc.get();
+  in.rect = area;
+  in.firstDay = cw.view.firstDay;
+  in.selectedDay = cw.doc->selectedDay;
+  in.font = TheApp().displayFont;
+  const ChartPaintResult r = DrawChart(dc, in);
+  if (!r.finished) return false;
+  ViewState& v = cw.view;
+  v.firstDay = r.firstDay;
+  v.pixelsPerDay = r.pixelsPerDay;
+  v.visibleDays = r.daysShown;
+  v.chartTop = r.chartTop;
+  v.chartBottom = r.chartBottom;
+  v.markRowTop = r.markRowTop;
+  v.markRowBottom = r.markRowBottom;
+  return true;
+}
+
 void OnPaint(ChildWindow& cw) {
   App& app = TheApp();
   if (cw.painting) {
@@ -325,21 +349,31 @@ void OnPaint(ChildWindow& cw) {
     RealizePalette(dc);
   }
   RECT area = ViewArea(cw);
-  if (area.bottom > area.top) {
-    if (IsList(doc))
-      PaintCalendarView(cw.window, dc, doc, area);
-    else
-      PaintChartView(cw.window, dc, doc, area);
-  }
+  bool finished = true;
+  if (area.bottom > area.top) finished = IsList(doc) ? PaintCalendarScreen(cw, dc, area) : PaintChart(cw, dc, area);
   if (oldPal) SelectPalette(dc, oldPal, FALSE);
   EndPaint(cw.window, &ps);
   SetCursor(old);
   cw.painting = false;
+  // A paint that gave way to input tries again once after a pause; invalidating now would
+  // paint again at once, over and over, for as long as a control holds the mouse.
+  if (!finished && !cw.view.paintLater) {
+    cw.view.paintLater = SetTimer(cw.window, kPaintTimer, kPaintLaterMs, nullptr) != 0;
+    if (!cw.view.paintLater) InvalidateRect(cw.window, &area, FALSE);
+  }
 }
 
-void OnKeyDown(ChildWindow& cw, WPARAM vk) {
-  const int code = KeyMoveCode(vk);
-  if (code >= 0) MoveSelection(cw.window, code);
+void OnPaintTimer(ChildWindow& cw) {
+  KillTimer(cw.window, kPaintTimer);
+  cw.view.paintLater = false;
+  InvalidateView(cw);
+}
+
+bool OnKeyDown(ChildWindow& cw, WPARAM vk) {
+  const std::optional<MoveCode> code = KeyMoveCode(vk);
+  if (!code) return false;
+  MoveSelection(cw.window, *code);
+  return true;
 }
 
 }  // namespace
@@ -363,18 +397,24 @@ bool ActiveChildShowsCalendar() {
 HWND CreatePersonWindow(std::unique_ptr<PersonDocument> doc) {
   App& app = TheApp();
   std::string title = doc->header.Name();
+  RECT client{};
+  GetClientRect(app.mdiClient, &client);
   MDICREATESTRUCTA mcs = {};
   mcs.szClass = kChildClass;
   mcs.szTitle = title.c_str();
   mcs.hOwner = app.instance;
-  mcs.x = mcs.y = mcs.cx = mcs.cy = CW_USEDEFAULT;
-  mcs.style = app.newWindowStyle;
+  // At the top left with the client's width; the height is the system's choice.
+  mcs.x = 0;
+  mcs.y = 0;
+  mcs.cx = client.right > 0 ? client.right : CW_USEDEFAULT;
+  mcs.cy = CW_USEDEFAULT;
+  mcs.style = app.newWindowStyle | WS_CLIPCHILDREN;
   g_pendingDoc = doc.release();
   HWND w = reinterpret_cast<HWND>(SendMessageA(app.mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
   delete g_pendingDoc;  // not taken: the window was never made
   g_pendingDoc = nullptr;
   if (w && !CreateChildControls(w, true)) {
-    ShowMessage(MB_ICONHAND, 3007);
+    // The caller reports the window that could not be made: one message, not two.
     SendMessageA(app.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0);
     return nullptr;
   }
@@ -388,24 +428,30 @@ void RepaintChildWindows() {
   }
 }
 
-void SelectionChanged(HWND child, DayNumber previous, int how) {
+void SelectionChanged(HWND child, DayNumber previous) {
   ChildWindow* cw = ChildOf(child);
   if (!cw) return;
   PersonDocument& doc = *cw->doc;
+  ViewState& v = cw->view;
   doc.selectedDay = ClampSelectedDay(doc.selectedDay, doc.header.Birthday());
-  ShowSelection(*cw);
-  (void)how;
   if (previous == -1) {
+    // Everything is computed again, the side panel too (the person's data may have changed).
     doc.viewFlags |= kViewRecompute;
     doc.listPosition = 0;
+    ShowSelectedDate(*cw);
+    if (cw->valueLine) InvalidateRect(cw->valueLine, nullptr, TRUE);
+    RebuildSidePanelSummary();
   } else {
-    ViewPosition p = FollowSelection(doc.selectedDay, doc.firstDay, doc.visibleDays, doc.header.Birthday());
-    doc.firstDay = p.first;
+    ShowSelection(*cw);
+    if (IsList(doc))
+      v.firstDay = FollowListSelection(v.rows, v.firstDay, doc.selectedDay, (doc.viewFlags & kViewFilteredList) != 0);
+    else
+      v.firstDay = FollowSelection(doc.selectedDay, v.firstDay, v.visibleDays, doc.header.Birthday()).first;
   }
   InvalidateView(*cw);
 }
 
-void MoveSelection(HWND child, int code, DayNumber day) {
+void MoveSelection(HWND child, MoveCode code, DayNumber day) {
   ChildWindow* cw = ChildOf(child);
   if (!cw) return;
   if (IsList(*cw->doc))
@@ -419,57 +465,122 @@ bool AskSaveChild(HWND child) {
   PersonDocument* doc = ChildDocument(child);
   if (!doc || !doc->IsModified()) return true;
   std::string name = doc->header.Name();
-  int answer = ShowMessage(MB_YESNOCANCEL | MB_ICONQUESTION, 3021, {name});
+  int answer = ShowMessage(MB_YESNOCANCEL | MB_ICONQUESTION, TWM_SAVE_CHANGES, {name});
   if (answer == IDCANCEL) return false;
   if (answer == IDNO) {
     doc->viewFlags &= ~kViewModified;
     return true;
   }
   if (ActiveChild() != child) SendMessageA(app.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
-  SendMessageA(app.frame, WM_COMMAND, 7102, 0);
+  SendMessageA(app.frame, WM_COMMAND, IDM_FILE_SAVE, 0);
   // A save that failed or was cancelled keeps the window, so the changes are not lost.
   return !doc->IsModified();
 }
 
-LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+namespace {
+
+POINT PointOf(LPARAM lp) { return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
+
+// Help mode takes the next click or Escape before the window sees them; true when taken.
+bool OnHelpMode(ChildWindow* cw, UINT msg, WPARAM wp) {
   App& app = TheApp();
+  if (!app.helpMode) return false;
+  if (msg == WM_LBUTTONDOWN) {
+    app.helpMode = false;
+    OpenHelp(HelpRequest::Context, cw && IsList(*cw->doc) ? HELP_CALENDAR_WINDOW : HELP_CHART_WINDOW);
+    return true;
+  }
+  if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
+    app.helpMode = false;
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    return true;
+  }
+  return false;
+}
+
+LRESULT OnCreate(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* created = new ChildWindow;
+  created->doc.reset(g_pendingDoc);
+  g_pendingDoc = nullptr;
+  if (!created->doc) created->doc = std::make_unique<PersonDocument>();
+  created->window = wnd;
+  SetWindowLongPtrA(wnd, 0, reinterpret_cast<LONG_PTR>(created));
+  return DefMDIChildProcA(wnd, msg, wp, lp);
+}
+
+LRESULT OnNcDestroy(HWND wnd, ChildWindow* cw, UINT msg, WPARAM wp, LPARAM lp) {
+  SetWindowLongPtrA(wnd, 0, 0);
+  delete cw;
+  return DefMDIChildProcA(wnd, msg, wp, lp);
+}
+
+void OnTimer(ChildWindow& cw, WPARAM id) {
+  if (id == kDragTimer)
+    OnDragTimer(cw);
+  else if (id == kPaintTimer)
+    OnPaintTimer(cw);
+}
+
+void OnMinMaxInfo(MINMAXINFO* mm) {
+  mm->ptMinTrackSize.x = 16 * GetSystemMetrics(SM_CXSIZE) + 2 * GetSystemMetrics(SM_CXFRAME);
+  mm->ptMinTrackSize.y = 12 * GetSystemMetrics(SM_CYSIZE) + 2 * GetSystemMetrics(SM_CYFRAME);
+}
+
+void OnCaptureChanged(ChildWindow& cw, HWND to) {
+  if (!cw.dragging || to == cw.window) return;
+  EndDrag(cw);
+  SelectionChanged(cw.window, cw.doc->selectedDay);
+}
+
+void OnMdiActivate(ChildWindow& cw, HWND deactivated, HWND activated) {
+  App& app = TheApp();
+  if (activated == cw.window) {
+    app.activeChild = cw.window;
+    if (!IsList(*cw.doc) && (cw.doc->viewFlags & kViewSpecialRanges)) InvalidateRect(cw.window, nullptr, FALSE);
+    LoadConditionCombo(false);
+    UpdateToolbarStates();
+  } else if (deactivated == cw.window && app.activeChild == cw.window && !activated) {
+    app.activeChild = nullptr;
+  }
+}
+
+bool OnSetCursor() {
+  App& app = TheApp();
+  if (!app.helpMode) return false;
+  SetCursor(app.cursors[IDC_HELP_MODE - kFirstAppCursor]);
+  return true;
+}
+
+// False when the user keeps the window.
+bool OnClose(ChildWindow& cw) {
+  KillTimer(cw.window, kPaintTimer);
+  return !IsWindowVisible(cw.window) || AskSaveChild(cw.window);
+}
+
+void OnDestroy(ChildWindow& cw) {
+  App& app = TheApp();
+  KillTimer(cw.window, kPaintTimer);
+  if (cw.dragging) {
+    EndDrag(cw);
+    ReleaseCapture();
+  }
+  if (app.activeChild == cw.window) app.activeChild = nullptr;
+  if (!app.closing && app.frame) DragAcceptFiles(app.frame, TRUE);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   ChildWindow* cw = ChildOf(wnd);
-
-  if (app.helpMode) {
-    if (msg == WM_LBUTTONDOWN) {
-      app.helpMode = false;
-      OpenHelp(HelpRequest::Context, cw && IsList(*cw->doc) ? 7501 : 7500);
-      return 0;
-    }
-    if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
-      app.helpMode = false;
-      SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-      return 0;
-    }
-  }
-
-  if (msg == WM_CREATE) {
-    auto* created = new ChildWindow;
-    created->doc.reset(g_pendingDoc);
-    g_pendingDoc = nullptr;
-    if (!created->doc) created->doc = std::make_unique<PersonDocument>();
-    created->window = wnd;
-    SetWindowLongPtrA(wnd, 0, reinterpret_cast<LONG_PTR>(created));
-    return DefMDIChildProcA(wnd, msg, wp, lp);
-  }
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(wnd, 0, 0);
-    if (cw) ForgetCalendarView(*cw->doc);
-    delete cw;
-    return DefMDIChildProcA(wnd, msg, wp, lp);
-  }
+  if (OnHelpMode(cw, msg, wp)) return 0;
+  if (msg == WM_CREATE) return OnCreate(wnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) return OnNcDestroy(wnd, cw, msg, wp, lp);
   if (!cw) return DefMDIChildProcA(wnd, msg, wp, lp);
 
   switch (msg) {
     case WM_KEYDOWN:
-      if (KeyMoveCode(wp) < 0) break;
-      OnKeyDown(*cw, wp);
-      return 0;
+      if (OnKeyDown(*cw, wp)) return 0;
+      break;
     case WM_SIZE: {
       LRESULT r = DefMDIChildProcA(wnd, msg, wp, lp);
       OnSize(*cw, wp);
@@ -481,51 +592,31 @@ LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_TIMER:
-      if (wp == kDragTimer) {
-        OnDragTimer(*cw);
-      } else if (wp == kPaintTimer) {
-        // The views paint in one go; a leftover timer only repaints once.
-        KillTimer(wnd, kPaintTimer);
-        InvalidateRect(wnd, nullptr, FALSE);
-      }
+      OnTimer(*cw, wp);
       return 0;
     case WM_GETMINMAXINFO: {
       LRESULT r = DefMDIChildProcA(wnd, msg, wp, lp);
-      auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-      mm->ptMinTrackSize.x = 16 * GetSystemMetrics(SM_CXSIZE) + 2 * GetSystemMetrics(SM_CXFRAME);
-      mm->ptMinTrackSize.y = 12 * GetSystemMetrics(SM_CYSIZE) + 2 * GetSystemMetrics(SM_CYFRAME);
+      OnMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lp));
       return r;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      OnButtonDown(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}, msg == WM_LBUTTONDBLCLK,
-                   wp);
+      OnButtonDown(*cw, PointOf(lp), msg == WM_LBUTTONDBLCLK, wp);
       return 0;
     case WM_MOUSEMOVE:
-      if (cw->dragging && (wp & MK_LBUTTON))
-        OnDragMove(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      if (cw->dragging && (wp & MK_LBUTTON)) OnDragMove(*cw, PointOf(lp));
       return 0;
     case WM_LBUTTONUP:
-      if (cw->dragging) OnButtonUp(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      if (cw->dragging) OnButtonUp(*cw, PointOf(lp));
       return 0;
     case WM_CAPTURECHANGED:
-      if (cw->dragging && reinterpret_cast<HWND>(lp) != wnd) {
-        EndDrag(*cw);
-        SelectionChanged(wnd, cw->doc->selectedDay, 2);
-      }
+      OnCaptureChanged(*cw, reinterpret_cast<HWND>(lp));
       return 0;
     case WM_RBUTTONDOWN:
-      OnRightButton(*cw, {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      OnRightButton(*cw, PointOf(lp));
       return 0;
     case WM_MDIACTIVATE:
-      if (reinterpret_cast<HWND>(lp) == wnd) {
-        app.activeChild = wnd;
-        if (!IsList(*cw->doc) && (cw->doc->viewFlags & kViewSpecialRanges)) InvalidateRect(wnd, nullptr, FALSE);
-        LoadConditionCombo(false);
-        UpdateToolbarStates();
-      } else if (reinterpret_cast<HWND>(wp) == wnd && app.activeChild == wnd && !lp) {
-        app.activeChild = nullptr;
-      }
+      OnMdiActivate(*cw, reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
       break;
     case WM_NOTIFY: {
       LRESULT result = 0;
@@ -533,25 +624,15 @@ LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_SETCURSOR:
-      if (app.helpMode) {
-        SetCursor(app.cursors[0]);
-        return TRUE;
-      }
+      if (OnSetCursor()) return TRUE;
       break;
     case WM_QUERYENDSESSION:
       return AskSaveChild(wnd) ? TRUE : FALSE;
     case WM_CLOSE:
-      KillTimer(wnd, kPaintTimer);
-      if (IsWindowVisible(wnd) && !AskSaveChild(wnd)) return 0;
+      if (!OnClose(*cw)) return 0;
       break;
     case WM_DESTROY:
-      KillTimer(wnd, kPaintTimer);
-      if (cw->dragging) {
-        EndDrag(*cw);
-        ReleaseCapture();
-      }
-      if (app.activeChild == wnd) app.activeChild = nullptr;
-      if (!app.closing && app.frame) DragAcceptFiles(app.frame, TRUE);
+      OnDestroy(*cw);
       break;
   }
   return DefMDIChildProcA(wnd, msg, wp, lp);

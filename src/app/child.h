@@ -7,6 +7,7 @@
 #include <string>
 
 #include "doc/person_document.h"
+#include "views/calendar_layout.h"
 
 namespace tw {
 
@@ -15,8 +16,9 @@ PersonDocument* ChildDocument(HWND child);
 PersonDocument* ActiveDocument();
 bool ActiveChildShowsCalendar();
 // Creates the MDI child for `doc` (which it then owns) with its controls, in the mode
-// the document's flags give (set 0x80 before for the key Liste); nullptr on failure. A
-// window whose controls cannot be made is destroyed after message 3007.
+// the document's flags give (set 0x80 before for the key Liste), at the top left with the
+// client's width; nullptr on failure, which the caller reports. A window whose controls
+// cannot be made is destroyed again.
 HWND CreatePersonWindow(std::unique_ptr<PersonDocument> doc);
 // Builds the DateBar, its controls and the list header of a person window again (the
 // window procedure keeps them); false when a control could not be made.
@@ -36,13 +38,12 @@ void ApplyViewOptions(ViewFlags flags, int32_t daySize, const std::array<std::st
 // After a display font change: without `create` the controls go, with it they come back.
 void RebuildChildControls(bool create);
 
-// The selected day changed: `previous` -1 recomputes the view; `how` 0 while dragging,
-// 1 before the DayMark popup, 2 final. Shows the day in the date edit, repaints the
-// ValueLine, refreshes the side panel and moves the view.
-void SelectionChanged(HWND child, DayNumber previous, int how);
-// Moves the selected day: 0 today, 1 birthday, 2 `day`, 3/4 page back/forward, 5/6 one
-// day forward/back.
-void MoveSelection(HWND child, int code, DayNumber day = 0);
+// The selected day changed: `previous` -1 recomputes the view and the side panel. Shows
+// the day in the date edit, repaints the ValueLine, refreshes the side panel and moves
+// the view so the day stays in it.
+void SelectionChanged(HWND child, DayNumber previous);
+// Moves the selected day by `code`; `day` is the day kMoveGiven goes to.
+void MoveSelection(HWND child, MoveCode code, DayNumber day = 0);
 // Asks whether to save a modified person; false when the user cancelled (or the save
 // failed, so that the changes are not lost).
 bool AskSaveChild(HWND child);

@@ -18,7 +18,7 @@ ChildWindow* ActiveWindowState() {
   if (!child) return nullptr;
   ChildWindow* cw = ChildOf(child);
   if (!cw || !cw->doc) {
-    ShowMessage(MB_ICONHAND, 3007);
+    ShowMessage(MB_ICONHAND, TWM_NO_MEMORY);
     return nullptr;
   }
   return cw;
@@ -48,7 +48,7 @@ void RunToggle(int id) {
   if (id == IDM_VIEW_ONLY_RECO) {
     doc.viewFlags |= kViewRecompute;
     doc.listPosition = 0;
-    doc.filteredDays.clear();
+    cw->view.filteredDays.clear();
   }
   InvalidateRect(cw->window, nullptr, TRUE);
 }

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/child.h"
@@ -12,6 +14,7 @@
 #include "app/frame.h"
 #include "calendar/date_format.h"
 #include "calendar/date_step.h"
+#include "tw_ids.h"
 #include "views/child_layout.h"
 
 namespace tw {
@@ -53,6 +56,28 @@ void DestroyControls(ChildWindow& cw) {
   cw.headerItems = 0;
 }
 
+// Widens a drop-down list so that its longest entry shows whole in the display font.
+void SizeToEntries(HWND combo, const std::vector<std::string>& entries, int droppedHeight) {
+  HDC dc = GetDC(combo);
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const std::string& e : entries) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, e.c_str(), static_cast<int>(e.size()), &size);
+    widest = std::max<int>(widest, size.cx);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(combo, dc);
+  RECT r;
+  GetWindowRect(combo, &r);
+  const int chrome = GetSystemMetrics(SM_CXVSCROLL) + 4 * GetSystemMetrics(SM_CXEDGE) + 4;
+  const int width = WidthForText(r.right - r.left, widest, chrome);
+  if (width != r.right - r.left)
+    SetWindowPos(combo, nullptr, 0, 0, width, std::max<int>(droppedHeight, r.bottom - r.top),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 const RhythmLabels& CurrentRhythmLabels() { return LabelCache(); }
@@ -66,17 +91,17 @@ void FillRhythmCombo(ChildWindow& cw) {
   const RhythmLabels& labels = CurrentRhythmLabels();
   HWND combo = cw.rhythmCombo;
   SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-  auto add = [combo](const std::string& s) {
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-  };
-  add(LoadLibString(4010));
-  for (const RhythmLabel& l : labels) add(l.Name());
-  const std::string average = LoadLibString(4018);
-  add(average);
+  std::vector<std::string> entries;
+  entries.push_back(LoadLibString(TWM_HIGHLIGHT_NONE));
+  for (const RhythmLabel& l : labels) entries.push_back(l.Name());
+  const std::string average = LoadLibString(TWM_HIGHLIGHT_AVERAGE);
+  entries.push_back(average);
   char pair[128];
   wsprintfA(pair, " %c-%c", labels[0].Letter(), labels[1].Letter());
-  add(average + pair);
+  entries.push_back(average + pair);
+  for (const std::string& e : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
   SendMessageA(combo, CB_SETCURSEL, cw.doc->highlightChoice, 0);
+  SizeToEntries(combo, entries, cw.rhythmComboDropped);
 }
 
 RECT ViewArea(const ChildWindow& cw) {
@@ -252,6 +277,7 @@ bool CreateChildControls(HWND child, bool showNow) {
   }
   const DateBarLayout l = ComputeDateBarLayout(charW, charH);
   cw.dateBarHeight = l.height;
+  cw.rhythmComboDropped = l.rhythmCombo.cy;
 
   RECT client;
   GetClientRect(child, &client);
@@ -282,7 +308,7 @@ bool CreateChildControls(HWND child, bool showNow) {
   SendMessageA(cw.rhythmCombo, WM_SETFONT, reinterpret_cast<WPARAM>(app.displayFont), FALSE);
 
   doc.selectedDay = Today(SystemClock());
-  doc.firstDay = std::max(doc.selectedDay - 12, 0);
+  cw.view.firstDay = std::max(doc.selectedDay - 12, 0);
   SendMessageA(cw.dateEdit, EM_LIMITTEXT, 10, 0);
   ShowSelectedDate(cw);
 
@@ -320,7 +346,7 @@ void RebuildChildControls(bool create) {
       if (!create) {
         DestroyControls(*cw);
       } else if (!CreateChildControls(c, true)) {
-        ShowMessage(MB_ICONHAND, 3007);
+        ShowMessage(MB_ICONHAND, TWM_NO_MEMORY);
         SendMessageA(TheApp().mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(c), 0);
       }
     }
@@ -352,13 +378,9 @@ void ApplyViewOptions(ViewFlags flags, int32_t daySize, const std::array<std::st
       if (cw->listHeader) InvalidateRect(cw->listHeader, nullptr, TRUE);
       changed = true;
     }
-    if (c == active) {
-      for (int i = 0; i < kMarkLabelCount; ++i) {
-        if (doc.header.MarkLabel(i) == markLabels[i]) continue;
-        doc.header.SetMarkLabel(i, markLabels[i]);
-        doc.viewFlags |= kViewModified;
-        changed = true;
-      }
+    if (c == active && ApplyMarkLabels(doc.header, doc.viewFlags, markLabels)) {
+      doc.viewFlags |= kViewModified;
+      changed = true;
     }
     if (changed) InvalidateRect(c, nullptr, TRUE);
   }

@@ -4,29 +4,57 @@
 #include "app/child_window.h"
 #include "app/help.h"
 #include "calendar/date_format.h"
+#include "tw_ids.h"
 
 namespace tw {
 
 namespace {
 
-constexpr int kRedCheck = 2134;
-constexpr int kFirstSymbolRadio = 2136;  // "+", "x", "-", then "N"
-constexpr int kNoSymbolRadio = 2139;
-constexpr int kHelpButton = 2639;
+constexpr int kRedCheck = ID_MARK_RED;
+constexpr int kYellowCheck = ID_MARK_RED + 1;
+constexpr int kFirstSymbolRadio = ID_MARK_SYMBOL_FIRST;  // "+", "x", "-", then "N"
+constexpr int kNoSymbolRadio = ID_MARK_SYMBOL_NONE;
+constexpr int kHelpButton = ID_MARK_HELP;
 
-constexpr int kLocalize[] = {-1, -1,   kRedCheck, 3129, 2135, 3130, 2136, 3131, 2137, 3132,
-                             2138, 3133, 2139, 3134, IDOK, 3000, kHelpButton, 4245, 0, -1};
+constexpr int kLocalize[] = {-1,
+                             -1,
+                             kRedCheck,
+                             TWM_MARK_RED_CHECK,
+                             kYellowCheck,
+                             TWM_MARK_YELLOW_CHECK,
+                             kFirstSymbolRadio,
+                             TWM_MARK_PLUS_RADIO,
+                             kFirstSymbolRadio + 1,
+                             TWM_MARK_CROSS_RADIO,
+                             kFirstSymbolRadio + 2,
+                             TWM_MARK_MINUS_RADIO,
+                             kNoSymbolRadio,
+                             TWM_MARK_NONE_RADIO,
+                             IDOK,
+                             TWM_OK,
+                             kHelpButton,
+                             TWM_HELP_BUTTON,
+                             0,
+                             -1};
 
-constexpr DWORD kHelp[] = {2134, 9040, 2135, 9041, 2136, 9042, 2137, 9042, 2138,        9042,
-                           2139, 9042, IDOK, 1900, kHelpButton, 1903, 0,    0};
+constexpr DWORD kHelp[] = {kRedCheck,         HELP_MARK_FLAG_RED, kYellowCheck,          HELP_MARK_FLAG_YELLOW,
+                           kFirstSymbolRadio, HELP_MARK_SYMBOL,   kFirstSymbolRadio + 1, HELP_MARK_SYMBOL,
+                           kFirstSymbolRadio + 2, HELP_MARK_SYMBOL, kNoSymbolRadio,      HELP_MARK_SYMBOL,
+                           IDOK,              HELP_OK_BUTTON,     kHelpButton,           HELP_HELP_BUTTON,
+                           0,                 0};
 
-bool Init(HWND dlg, PersonDocument& doc) {
+struct PopupRequest {
+  PersonDocument* doc;
+  POINT at;
+};
+
+bool Init(HWND dlg, PersonDocument& doc, POINT at) {
   App& app = TheApp();
   if (NoteDayOffset(doc, doc.selectedDay) < 0) return false;
   RECT r;
   GetWindowRect(dlg, &r);
   int x, y;
-  PopupPosition(doc.popupX, doc.popupY, r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN), &x, &y);
+  PopupPosition(at.x, at.y, r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN), &x, &y);
   SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   const DayMark mark = GetDayMark(doc);
@@ -62,9 +90,12 @@ INT_PTR CALLBACK DayMarkProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* doc = reinterpret_cast<PersonDocument*>(GetWindowLongPtrA(dlg, DWLP_USER));
   switch (msg) {
     case WM_INITDIALOG:
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      if (!Init(dlg, *reinterpret_cast<PersonDocument*>(lp))) EndDialog(dlg, 0);
+    {
+      auto* request = reinterpret_cast<PopupRequest*>(lp);
+      SetWindowLongPtrA(dlg, DWLP_USER, reinterpret_cast<LONG_PTR>(request->doc));
+      if (!Init(dlg, *request->doc, request->at)) EndDialog(dlg, 0);
       return TRUE;
+    }
     case WM_COMMAND:
       switch (LOWORD(wp)) {
         case IDOK:
@@ -75,7 +106,7 @@ INT_PTR CALLBACK DayMarkProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
           EndDialog(dlg, 0);
           return TRUE;
         case kHelpButton:
-          OpenHelp(HelpRequest::Context, 8004);
+          OpenHelp(HelpRequest::Context, HELP_DAY_MARK);
           return TRUE;
       }
       break;
@@ -88,9 +119,11 @@ INT_PTR CALLBACK DayMarkProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-bool ShowDayMarkPopup(HWND child, PersonDocument& doc) {
+bool ShowDayMarkPopup(HWND child, PersonDocument& doc, POINT at) {
   App& app = TheApp();
-  return DialogBoxParamA(app.instance, MAKEINTRESOURCEA(75), child, DayMarkProc, reinterpret_cast<LPARAM>(&doc)) == 1;
+  PopupRequest request{&doc, at};
+  return DialogBoxParamA(app.instance, MAKEINTRESOURCEA(IDD_DAY_MARK), child, DayMarkProc,
+                         reinterpret_cast<LPARAM>(&request)) == 1;
 }
 
 }  // namespace tw

@@ -1,26 +1,49 @@
-// What a person window keeps beside its document: the handles of its controls and the
-// state of a running drag. The window words of the person window, its DateBar and its
-// ValueLine point here.
+// What a person window keeps beside its document: the handles of its controls, what its
+// view laid out and the state of a running drag. The window words of the person window,
+// its DateBar and its ValueLine point here.
 #pragma once
 #include <windows.h>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "bio/rhythm_label.h"
 #include "doc/person_document.h"
+#include "tw_ids.h"
+#include "views/calendar_layout.h"
 
 namespace tw {
 
-constexpr int kDateBarHeightUnknown = 0;
-constexpr int kValueLineId = 2070;
-constexpr int kDateEditId = 2071;
-constexpr int kFirstSpinId = 2072;
-constexpr int kDateScrollId = 2075;
-constexpr int kRhythmComboId = 2061;
-constexpr int kListHeaderId = 2062;
+constexpr int kValueLineId = ID_VALUE_LINE;
+constexpr int kDateEditId = ID_DATE_EDIT;
+constexpr int kFirstSpinId = ID_SPIN_FIRST;
+constexpr int kDateScrollId = ID_DATE_SCROLL;
+constexpr int kRhythmComboId = ID_RHYTHM_COMBO;
+constexpr int kListHeaderId = ID_LIST_HEADER;
 constexpr UINT_PTR kDragTimer = 1;
 constexpr UINT_PTR kPaintTimer = 3;
+constexpr UINT kPaintLaterMs = 50;  // a paint that gave way to input tries again after this
+
+// What the last finished paint laid out, and where the view starts. Only the window
+// needs it: the document keeps what its file stores and the selected day.
+struct ViewState {
+  DayNumber firstDay = 0;
+  int visibleDays = 0;        // days or rows shown; page moves and drag steps use it
+  // Moon calendar
+  CalendarRows rows;          // rows of the last finished paint, in client coordinates
+  RECT highlight = {0, 0, 0, 0};  // the inverted row, empty when none
+  std::vector<DayNumber> filteredDays;  // the rows' days while only days with recommendations show
+  bool paintNow = false;      // navigation brings the rows up to date: no giving way to input
+  bool paintLater = false;    // a paint gave way to input; the paint timer runs
+  // Chart
+  int pixelsPerDay = 0;
+  int chartTop = 0, chartBottom = 0;
+  int markRowTop = 0, markRowBottom = 0;
+
+  int rowsTop() const { return rows.top; }
+  int rowsBottom() const { return rows.bottom(); }
+};
 
 struct ChildWindow {
   std::unique_ptr<PersonDocument> doc;
@@ -33,7 +56,9 @@ struct ChildWindow {
   HWND rhythmCombo = nullptr;
   HWND listHeader = nullptr;
   WNDPROC editProc = nullptr;
+  ViewState view;
   int dateBarHeight = 0;
+  int rhythmComboDropped = 0;  // height of the rhythm combo with its list dropped down
   int avgCharWidth = 8;
   std::array<int, 10> columnOfItem{};  // header item -> list column
   int headerItems = 0;
@@ -67,7 +92,8 @@ void ShowSelectedDate(ChildWindow& cw);
 void CommitDateEdit(ChildWindow& cw);
 // Header notifications; true when handled with `result`.
 bool HandleHeaderNotify(ChildWindow& cw, NMHDR* hdr, LRESULT* result);
-// The DayMark popup (template 75) for the selected day; true when marks were applied.
-bool ShowDayMarkPopup(HWND child, PersonDocument& doc);
+// The DayMark popup (template 75) for the selected day, placed at the screen point `at`;
+// true when marks were applied.
+bool ShowDayMarkPopup(HWND child, PersonDocument& doc, POINT at);
 
 }  // namespace tw

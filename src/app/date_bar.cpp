@@ -44,7 +44,7 @@ void OnScrollBar(ChildWindow& cw, WPARAM wp) {
   char text[58];
   GetWindowTextA(cw.dateEdit, text, sizeof text);
   cw.doc->selectedDay = CommitTypedDate(text, TheApp().locale, cw.doc->header.Birthday());
-  MoveSelection(cw.window, code);
+  MoveSelection(cw.window, static_cast<MoveCode>(code));
   SetScrollPos(cw.scrollBar, SB_CTL, 50, TRUE);
 }
 

@@ -136,7 +136,7 @@ void RunPersonData(int) {
   doc->viewFlags |= kViewModified | kViewRecompute;
   SetWindowTextA(child, PersonWindowTitle(*doc).c_str());
   // A later birthday may leave the selected day before it; the views start over.
-  SelectionChanged(child, -1, 2);
+  SelectionChanged(child, -1);
   InvalidateRect(child, nullptr, TRUE);
 }
 

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/calendar_screen.h"
 #include "app/child.h"
 #include "app/commands.h"
 #include "app/frame.h"
 #include "app/help.h"
 #include "calendar/moon_derived.h"
 #include "reco/reco_eval.h"
-#include "views/calendar_view_win.h"
+#include "tw_ids.h"
 #include "views/day_summary.h"
 #include "views/rtf_builder_win.h"
 
@@ -20,9 +21,9 @@ namespace tw {
 
 namespace {
 
-constexpr int kPicture = 2300, kSummary = 2301, kNote = 2302, kLegend = 2303, kAssign = 2304;
-constexpr int kScreenLayout = 2305, kPrintLayout = 2306;
-constexpr int kSplitSummary = 2045, kSplitNote = 2046;
+constexpr int kPicture = ID_PANEL_PICTURE, kSummary = ID_PANEL_SUMMARY, kNote = ID_PANEL_NOTE;
+constexpr int kLegend = ID_PANEL_LEGEND, kAssign = ID_PANEL_ASSIGN;
+constexpr int kSplitSummary = ID_PANEL_SPLIT_SUMMARY, kSplitNote = ID_PANEL_SPLIT_NOTE;
 constexpr int kSkyColour = 6;
 constexpr int kNoteChars = 512;
 
@@ -248,7 +249,7 @@ INT_PTR CALLBACK SidePanelProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return FALSE;
     case WM_HELP:
-      OpenHelp(HelpRequest::Context, 8034);
+      OpenHelp(HelpRequest::Context, HELP_SIDE_PANEL);
       return TRUE;
   }
   return FALSE;
@@ -258,19 +259,16 @@ INT_PTR CALLBACK SidePanelProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 void CreateSidePanel(HWND frame) {
   App& app = TheApp();
-  app.sidePanel = CreateDialogParamA(app.instance, MAKEINTRESOURCEA(63), frame, SidePanelProc, 0);
+  app.sidePanel = CreateDialogParamA(app.instance, MAKEINTRESOURCEA(IDD_SIDE_PANEL), frame, SidePanelProc, 0);
   if (!app.sidePanel) return;
   g.dlg = app.sidePanel;
   // RICHED32 starts in the bold System font unless it gets a font before the first text.
-  for (int id : {kSummary, kLegend, kNote, kScreenLayout})
+  for (int id : {kSummary, kLegend, kNote})
     SendDlgItemMessageA(g.dlg, id, WM_SETFONT, reinterpret_cast<WPARAM>(app.displayFont), FALSE);
-  SendDlgItemMessageA(g.dlg, kPrintLayout, WM_SETFONT, reinterpret_cast<WPARAM>(app.symbolFont), FALSE);
-  for (int id : {kScreenLayout, kPrintLayout}) {
-    HWND engine = GetDlgItem(g.dlg, id);
-    RtfStreamIn(engine, "{\\rtf1 x}");
-    // Layout engines only: they never show, whatever streaming does to them.
-    SetWindowPos(engine, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  }
+  // The template's two layout controls stay hidden and empty: cells are laid out by the
+  // program's own layout on every device.
+  for (int id : {ID_PANEL_LAYOUT_SCREEN, ID_PANEL_LAYOUT_PRINT})
+    SetWindowPos(GetDlgItem(g.dlg, id), nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   SendDlgItemMessageA(g.dlg, kNote, EM_LIMITTEXT, kNoteChars, 0);
   SendDlgItemMessageA(g.dlg, kNote, EM_SETEVENTMASK, 0, ENM_CHANGE);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -291,6 +289,10 @@ void RefreshSidePanel() {
   PersonDocument* doc = ChildDocument(child);
   if (child == g.shownChild && (!doc || doc->selectedDay == g.shownDay)) return;
   BuildSummary();
+}
+
+void RebuildSidePanelSummary() {
+  if (g.dlg) BuildSummary();
 }
 
 void RebuildSidePanel() {

@@ -9,6 +9,9 @@ void CreateSidePanel(HWND frame);
 // Brings the panel up to date with the active person window's selected day; nothing is
 // rebuilt while window and day are the ones shown.
 void RefreshSidePanel();
+// Builds the summary and the note again even for the window and day shown (after the
+// person's data changed).
+void RebuildSidePanelSummary();
 // Builds summary, legend and layout again (after options or settings changed).
 void RebuildSidePanel();
 

@@ -48,7 +48,7 @@ void PaintValueLine(HWND wnd, ChildWindow* cw) {
     HGDIOBJ oldFont = SelectObject(dc, app.displayFont);
     SetBkMode(dc, TRANSPARENT);
     auto entries = BuildValueLine(doc.header.Birthday(), doc.selectedDay, doc.viewFlags, CurrentRhythmLabels(),
-                                  LoadLibString(3040));
+                                  LoadLibString(TWM_AVERAGE_VALUE));
     std::vector<int> widths;
     int lineHeight = 0;
     for (const auto& e : entries) {

@@ -1,5 +1,5 @@
-// The in-memory person document: header, the day entries of 7320 days, and the view
-// state that its window keeps with it. Window handles stay with the window layer.
+// The in-memory person document: header, the day entries of 7320 days, the view options
+// and the selected day. What a window's view laid out stays with the window.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -39,16 +39,8 @@ struct PersonDocument {
   int32_t daySize = 2;
   std::string path;  // empty for a new document
   DayNumber selectedDay = 0;
-  DayNumber firstDay = 0;
   int32_t secondDaySize = 2;
   int32_t listPosition = 0;
-  int32_t pixelsPerDay = 0;
-  int32_t chartTop = 0, chartBottom = 0;
-  int32_t visibleDays = 0;
-  int32_t markRowTop = 0, markRowBottom = 0;
-  int32_t popupX = 0, popupY = 0;
-  int32_t rowsTop = 0, rowsBottom = 0;
-  std::vector<DayNumber> filteredDays;
   std::array<int32_t, kListColumns> columnWidths{};
   std::array<int32_t, kListColumns> columnShown{};
   PersonHeader header;

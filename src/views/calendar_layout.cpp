@@ -107,19 +107,21 @@ std::optional<DayNumber> NextListedDay(DayNumber from, int step, int maxSteps,
 
 namespace {
 
+// A birthday after the last day leaves only the last day.
 DayNumber Clamp(DayNumber day, DayNumber birthday) {
-  return std::clamp(day, std::max<DayNumber>(birthday, kFirstCalendarDay), kLastCalendarDay);
+  const DayNumber lo = std::min(std::max<DayNumber>(birthday, kFirstCalendarDay), kLastCalendarDay);
+  return std::clamp(day, lo, kLastCalendarDay);
 }
 
 // Steps of a relative move (day or page), 0 for the absolute ones.
-int RelativeSteps(int code, int page) {
+int RelativeSteps(MoveCode code, int page) {
   switch (code) {
-    case 3: return -page;
-    case 4: return page;
-    case 5: return 1;
-    case 6: return -1;
+    case kMovePageBack: return -page;
+    case kMovePageForward: return page;
+    case kMoveDayForward: return 1;
+    case kMoveDayBack: return -1;
+    default: return 0;
   }
-  return 0;
 }
 
 ListMove MoveFiltered(const CalendarNavigation& nav, int steps) {
@@ -168,7 +170,7 @@ ListMove MoveFiltered(const CalendarNavigation& nav, int steps) {
 
 }  // namespace
 
-ListMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given) {
+ListMove MoveSelection(const CalendarNavigation& nav, MoveCode code, DayNumber given) {
   const CalendarRows empty;
   const CalendarRows& rows = nav.rows ? *nav.rows : empty;
   const int n = rows.count();
@@ -177,9 +179,9 @@ ListMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given)
   if (nav.filtered && steps != 0) return MoveFiltered(nav, steps);
 
   DayNumber target = nav.selected + steps;
-  if (code == 0) target = nav.today;
-  if (code == 1) target = nav.birthday;
-  if (code == 2) target = given;
+  if (code == kMoveToday) target = nav.today;
+  if (code == kMoveBirthday) target = nav.birthday;
+  if (code == kMoveGiven) target = given;
   target = Clamp(target, nav.birthday);
 
   ListMove m{target, nav.first, false};
@@ -192,6 +194,78 @@ ListMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given)
   }
   m.scrolled = m.first != nav.first || n == 0;
   return m;
+}
+
+DayNumber ChooseListStart(const CalendarRows& rows, DayNumber first, DayNumber selected, bool recompute,
+                          bool filteredList) {
+  if (recompute && rows.RowOf(selected) < 0) first = selected;
+  if (filteredList) first = std::min(first, selected);
+  return first;
+}
+
+DayNumber FollowListSelection(const CalendarRows& rows, DayNumber first, DayNumber day, bool filtered) {
+  const int n = rows.count();
+  if (n == 0 || rows.RowOf(day) >= 0) return n == 0 ? day : first;
+  if (day < rows.days.front() || filtered) return day;
+  if (day <= rows.days.back()) return first;  // a day the filtered rows skip: stays in place
+  return std::max<DayNumber>(kFirstCalendarDay, day - (n - 1));
+}
+
+// ---- The printed page ----
+
+int PrintRowsPerPage(PrintDaysPerPage mode, DayNumber first) {
+  switch (mode) {
+    case PrintDaysPerPage::kVariable: return 0;
+    case PrintDaysPerPage::kDay: return 1;
+    case PrintDaysPerPage::kWeek: return 7;
+    case PrintDaysPerPage::kMonth: {
+      int y, m, d;
+      DateFromDay(first, &y, &m, &d);
+      const DayNumber next = m == 12 ? DayFromDate(y + 1, 1, 1) : DayFromDate(y, m + 1, 1);
+      return next - first;
+    }
+  }
+  return 0;
+}
+
+int PrintFixedRowHeight(PrintDaysPerPage mode, int height) {
+  switch (mode) {
+    case PrintDaysPerPage::kWeek: return std::max(1, height / 7);
+    case PrintDaysPerPage::kMonth: return std::max(1, height / 31);
+    default: return 0;
+  }
+}
+
+int PrintPictureIndex(int element, bool planting, bool twoColours) {
+  return (element & 3) + (planting ? 4 : 0) + (twoColours ? 8 : 0);
+}
+
+int PrintLegendColumns(int w1, int w2, int pageWidth) {
+  const int column = (w2 + w1 + 2 * (w1 / 5)) / 2;
+  return column < pageWidth / 7 ? 6 : 4;
+}
+
+std::vector<int> PrintLegendOrder(int columns) {
+  if (columns == 6)
+    return {0, 4, 8, 12, 20, 16, 1, 5, 9, 13, 21, 17, 2, 6, 10, 14, 22, 18, 3, 7, 11, 15, -1, 19};
+  return {0, 6, 12, 16, 1, 7, 13, 17, 2, 8, 14, 18, 3, 9, 15, 19, 4, 10, 20, 22, 5, 11, 21};
+}
+
+PrintLegendBox LayoutPrintLegend(int left, int right, int bottom, int lineHeight, int columns) {
+  PrintLegendBox box;
+  box.columns = columns == 6 ? 6 : 4;
+  box.lineHeight = lineHeight;
+  box.bottom = bottom;
+  box.top = bottom - lineHeight * (box.columns == 4 ? 13 : 9) / 2;
+  const int width = std::max(0, right - left);
+  const int used = width * 4 / 5;
+  const int column = used / box.columns;
+  const int start = left + (width - used) / 2;
+  for (int c = 0; c < box.columns; ++c) {
+    box.glyphX.push_back(start + c * column);
+    box.textX.push_back(start + c * column + column / 5);
+  }
+  return box;
 }
 
 }  // namespace tw

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/daynumber.h"
@@ -92,6 +93,17 @@ DayNumber RowToFilteredDay(const CalendarRows& rows, int y, DayNumber fallback);
 std::optional<DayNumber> NextListedDay(DayNumber from, int step, int maxSteps,
                                        const std::function<bool(DayNumber)>& shown);
 
+// How the selected day moves: keys, the date bar and the commands ask for these.
+enum MoveCode : int {
+  kMoveToday = 0,
+  kMoveBirthday = 1,
+  kMoveGiven = 2,
+  kMovePageBack = 3,
+  kMovePageForward = 4,
+  kMoveDayForward = 5,
+  kMoveDayBack = 6,
+};
+
 // What the list needs to follow a move of the selected day.
 struct CalendarNavigation {
   DayNumber selected = 0;
@@ -111,8 +123,55 @@ struct ListMove {
   bool scrolled = false;  // the first day changed: the list is painted again
 };
 
-// Moves the selection by a navigation code (0 today, 1 birthday, 2 `given`, 3 page back,
-// 4 page forward, 5 day forward, 6 day back). A page is the rows drawn less one.
-ListMove MoveSelection(const CalendarNavigation& nav, int code, DayNumber given);
+// Moves the selection by a navigation code. A page is the rows drawn less one.
+ListMove MoveSelection(const CalendarNavigation& nav, MoveCode code, DayNumber given);
+
+// ---- The printed page ----------------------------------------------------------------
+
+enum class PrintDaysPerPage { kVariable, kDay, kWeek, kMonth };
+
+// Rows a page holds from `first`: 0 for as many as fit, else one day, seven, or the days
+// left in the first day's month.
+int PrintRowsPerPage(PrintDaysPerPage mode, DayNumber first);
+// The fixed row height of a page of `height` pixels: a seventh or a 31st of it; 0 when
+// the rows take their cells' height.
+int PrintFixedRowHeight(PrintDaysPerPage mode, int height);
+
+// Picture of "Ell.bmp" for a cell: the element, +4 on planting days, +8 on two-colour
+// printers; 16 and 17 are the backgrounds of planting days.
+int PrintPictureIndex(int element, bool planting, bool twoColours);
+constexpr int kPrintBackgroundColour = 17, kPrintBackgroundOther = 16;
+
+struct LegendLine {
+  std::string glyph;  // symbol font
+  std::string text;
+};
+
+// Four or six legend columns: six when a column of the widths of messages 3563 (`w1`)
+// and 3512 (`w2`) is narrower than a seventh of the page.
+int PrintLegendColumns(int w1, int w2, int pageWidth);
+// The entries of the 23-entry legend cell by cell, row after row; -1 for an empty cell.
+std::vector<int> PrintLegendOrder(int columns);
+
+struct PrintLegendBox {
+  int top = 0, bottom = 0;          // from the bottom of the page
+  int columns = 4;
+  std::vector<int> glyphX, textX;   // per column, from the page's left edge
+  int lineHeight = 0;
+};
+// The box is 13/2 lines high for four columns, 9/2 for six; its columns divide four
+// fifths of the page width, each a glyph stop (a fifth of the column) and a text stop.
+PrintLegendBox LayoutPrintLegend(int left, int right, int bottom, int lineHeight, int columns);
+
+// Where a list paint starts: the first day shown, or the selected day when the layout is
+// recomputed and the selected day is not among the rows; the filtered list starts no
+// later than the selected day.
+DayNumber ChooseListStart(const CalendarRows& rows, DayNumber first, DayNumber selected, bool recompute,
+                          bool filteredList);
+// The first day after the selected day moved to `day` by the mouse or the date bar: the
+// list keeps its rows while the day is among them; before them the day becomes the first,
+// after them the last row (the filtered list cannot count rows back, it starts there).
+DayNumber FollowListSelection(const CalendarRows& rows, DayNumber first, DayNumber day, bool filtered);
+
 
 }  // namespace tw

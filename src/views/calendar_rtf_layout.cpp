@@ -207,12 +207,15 @@ struct LineBuilder {
   void Finish(const RtfRun* emptyStyle) {
     if (line.empty() && emptyStyle) Note(*emptyStyle);
     const int shift = centred ? std::max(0, (width - x) / 2) : 0;
+    const int index = static_cast<int>(out.lineBottoms.size());
     for (RtfPiece& p : line) {
+      p.line = index;
       p.y = top + lineAscent - measure.Ascent(p.style);
       p.x += shift;
       out.pieces.push_back(std::move(p));
     }
     top += lineHeight;
+    out.lineBottoms.push_back(top);
     line.clear();
     x = 0;
     lineHeight = lineAscent = 0;
@@ -262,6 +265,30 @@ RtfLayout LayoutRtf(const RtfDocument& doc, int width, int dpi, RtfMeasure& meas
     b.Finish(&lastStyle);
   }
   out.height = b.top;
+  return out;
+}
+
+RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, std::string_view ellipsis) {
+  if (layout.height <= maxHeight || layout.lineBottoms.empty()) return layout;
+  int kept = 0;
+  while (kept < static_cast<int>(layout.lineBottoms.size()) && layout.lineBottoms[kept] <= maxHeight) ++kept;
+  const int last = std::max(kept, 1) - 1;  // even a first line too tall shows the ellipsis
+  RtfLayout out;
+  out.lineBottoms.assign(layout.lineBottoms.begin(), layout.lineBottoms.begin() + last + 1);
+  out.height = out.lineBottoms.back();
+  const RtfPiece* first = nullptr;
+  for (const RtfPiece& p : layout.pieces) {
+    if (p.line < last) out.pieces.push_back(p);
+    if (p.line == last && !first) first = &p;
+  }
+  RtfPiece dots;
+  if (first) dots = *first;
+  dots.x = 0;
+  dots.y = first ? first->y : (last > 0 ? layout.lineBottoms[last - 1] : 0);
+  dots.line = last;
+  dots.style.text = std::string(ellipsis);
+  dots.style.tab = false;
+  out.pieces.push_back(dots);
   return out;
 }
 

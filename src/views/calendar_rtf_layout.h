@@ -44,16 +44,22 @@ class RtfMeasure {
 
 struct RtfPiece {
   int x = 0, y = 0;  // top-left relative to the cell
+  int line = 0;      // index into RtfLayout::lineBottoms
   RtfRun style;      // text holds the piece
 };
 
 struct RtfLayout {
   std::vector<RtfPiece> pieces;
+  std::vector<int> lineBottoms;  // bottom of each line, relative to the cell
   int height = 0;  // pixels used
 };
 
 // Breaks the paragraphs into lines of at most `width` pixels at blanks (a word wider than
 // the line stands alone), places tabs at the paragraph's stops and centres centred lines.
 RtfLayout LayoutRtf(const RtfDocument& doc, int width, int dpi, RtfMeasure& measure);
+
+// A layout cut to `maxHeight`: unchanged when it fits; otherwise the lines below the last
+// one that fits go and that line becomes `ellipsis` alone, in the style of its first piece.
+RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, std::string_view ellipsis);
 
 }  // namespace tw

@@ -1,62 +1,25 @@
-// The moon calendar list of a person window: one row per day, each text cell a small
-// rich-text document laid out by the side panel's hidden rich edit control.
+// The moon calendar painter: one row per day, each text cell a small rich-text document
+// laid out by the program's own layout, on the screen and on paper alike.
 #include <windows.h>
-#include <commctrl.h>
-#include <richedit.h>
 
 #include <algorithm>
 #include <map>
 #include <string>
 
-#include "app/app.h"
-#include "app/side_panel.h"
-#include "app/views.h"
-#include "calendar/date_step.h"
 #include "calendar/moon_derived.h"
 #include "reco/reco_eval.h"
-#include "views/calendar_cells.h"
-#include "views/calendar_layout.h"
 #include "views/calendar_rtf_layout.h"
-#include "views/calendar_view_win.h"
 #include "views/child_layout.h"
-#include "views/rtf_builder_win.h"
+#include "views/painters.h"
 
 namespace tw {
 
 namespace {
 
-constexpr int kListHeaderId = 2062;
-constexpr int kScreenLayoutId = 2305;
 constexpr int kPlantingColour = 8;
 constexpr int kNoPlantingColour = 4;
 constexpr COLORREF kLineColour = RGB(192, 192, 192);
-
-// What the last finished paint of a window drew; navigation and hits read it.
-struct ViewState {
-  CalendarRows rows;
-  RECT highlight = {0, 0, 0, 0};  // inverted on the screen, empty when none
-  int width = 0;
-};
-std::map<const PersonDocument*, ViewState> g_views;
-
-HWND g_ownLayout = nullptr;
-// Set while navigation brings the rows up to date: that paint must not give way to input.
-bool g_paintNow = false;
-
-// The side panel's layout control; a private one while the panel does not exist.
-HWND LayoutEngine() {
-  App& app = TheApp();
-  if (app.sidePanel)
-    if (HWND re = GetDlgItem(app.sidePanel, kScreenLayoutId)) return re;
-  if (!g_ownLayout) {
-    g_ownLayout = CreateWindowExA(0, "RichEdit", "", WS_POPUP | ES_MULTILINE, 0, 0, 100, 100, nullptr, nullptr,
-                                  app.instance, nullptr);
-    if (g_ownLayout) SendMessageA(g_ownLayout, WM_SETFONT, reinterpret_cast<WPARAM>(app.displayFont), FALSE);
-  }
-  return g_ownLayout;
-}
-
-COLORREF TableColour(int entry) { return static_cast<COLORREF>(TheApp().settings.colours.entry[entry]); }
+constexpr char kEllipsis[] = "\x85";
 
 void FillColour(HDC dc, const RECT& r, COLORREF c) {
   HBRUSH b = CreateSolidBrush(c);
@@ -64,91 +27,15 @@ void FillColour(HDC dc, const RECT& r, COLORREF c) {
   DeleteObject(b);
 }
 
-// The user is busy when a control of the window holds the mouse, or input waits.
-bool UserIsBusy(HWND child) {
-  if (g_paintNow) return false;
-  HWND capture = GetCapture();
-  if (capture && child && IsChild(child, capture)) return true;
-  MSG m;
-  if (PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_NOYIELD)) return true;
-  if (PeekMessageA(&m, nullptr, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK, PM_NOREMOVE | PM_NOYIELD)) return true;
-  if (PeekMessageA(&m, nullptr, WM_HSCROLL, WM_VSCROLL, PM_NOREMOVE | PM_NOYIELD)) return true;
-  return false;
-}
-
-std::array<int, kCalendarColumns> ColumnWidths(HWND child, const PersonDocument& doc,
-                                               const std::array<bool, kCalendarColumns>& shown, int avgChar,
-                                               int clientWidth) {
-  std::array<int, kCalendarColumns> widths{};
-  HWND header = child ? GetDlgItem(child, kListHeaderId) : nullptr;
-  int count = 0;
-  for (bool s : shown) count += s ? 1 : 0;
-  if (header && SendMessageA(header, HDM_GETITEMCOUNT, 0, 0) == count) {
-    int item = 0;
-    for (int c = 0; c < kCalendarColumns; ++c) {
-      if (!shown[c]) continue;
-      RECT r{};
-      SendMessageA(header, HDM_GETITEMRECT, item++, reinterpret_cast<LPARAM>(&r));
-      widths[c] = r.right - r.left;
-    }
-    return widths;
-  }
-  const ListColumns lc =
-      ComputeListColumns(doc.viewFlags, TheApp().settings.saveWidths, avgChar, clientWidth);
-  for (int c = 0; c < kCalendarColumns; ++c) widths[c] = lc.width[c];
-  return widths;
-}
-
-std::map<int, std::string>& MessageCache() {
-  static std::map<int, std::string> cache;
-  return cache;
-}
-
-}  // namespace
-
-std::string CachedMessage(int id) {
-  auto& cache = MessageCache();
-  auto it = cache.find(id);
-  if (it != cache.end()) return it->second;
-  return cache[id] = LoadLibString(id);
-}
-
-CellContext ScreenCellContext() {
-  App& app = TheApp();
-  CellContext ctx;
-  ctx.style = RtfStyleFrom(app.settings, app.locale);
-  ctx.fontChoice = kRtfScreenFont;
-  ctx.sternbild = app.settings.sternbild != 0;
-  ctx.dates.locale = app.locale;
-  ctx.dates.display.showDayOfWeek = app.settings.showDayOfWeek != 0;
-  ctx.dates.display.showYear = app.settings.showYear != 0;
-  ctx.dates.display.show2DigitYear = app.settings.show2DigitYear != 0;
-  ctx.dates.display.showDate2Lines = app.settings.showDate2Lines != 0;
-  ctx.message = CachedMessage;
-  return ctx;
-}
-
-void SetupEvaluator(RecoEvaluator& eval) {
-  App& app = TheApp();
-  eval.specialDays = &app.specialDays;
-  eval.settings.sternbild = app.settings.sternbild != 0;
-  eval.settings.showHoliday = app.settings.showHoliday != 0;
-  eval.settings.showNameday = app.settings.showNameday != 0;
-  eval.settings.showBirthday = app.settings.showBirthday != 0;
-  eval.settings.searchEnd = app.settings.searchEnd;
-  eval.style = RtfStyleFrom(app.settings, app.locale);
-}
-
-namespace {
-
 // Measures and draws laid-out pieces with GDI fonts made once per style.
 class GdiMeasure : public RtfMeasure {
  public:
   GdiMeasure(HDC dc, std::string textFont) : dc_(dc), textFont_(std::move(textFont)) {
     dpiY_ = GetDeviceCaps(dc, LOGPIXELSY);
+    oldFont_ = SelectObject(dc, GetStockObject(SYSTEM_FONT));
   }
   ~GdiMeasure() override {
-    SelectObject(dc_, GetStockObject(SYSTEM_FONT));
+    SelectObject(dc_, oldFont_);
     for (auto& f : fonts_) DeleteObject(f.second.font);
   }
   int Width(const RtfRun& s, std::string_view t) override {
@@ -159,6 +46,7 @@ class GdiMeasure : public RtfMeasure {
   }
   int Height(const RtfRun& s) override { return Select(s).tmHeight; }
   int Ascent(const RtfRun& s) override { return Select(s).tmAscent; }
+  void Use(const RtfRun& s) { Select(s); }
 
  private:
   struct Font {
@@ -174,9 +62,8 @@ class GdiMeasure : public RtfMeasure {
                             symbol ? SYMBOL_CHARSET : ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
                             symbol ? "Astrological" : textFont_.c_str());
       Font entry{f, {}};
-      HGDIOBJ old = SelectObject(dc_, f);
+      SelectObject(dc_, f);
       GetTextMetricsA(dc_, &entry.tm);
-      SelectObject(dc_, old);
       it = fonts_.emplace(key, entry).first;
     }
     SelectObject(dc_, it->second.font);
@@ -185,119 +72,189 @@ class GdiMeasure : public RtfMeasure {
   HDC dc_;
   std::string textFont_;
   int dpiY_ = 96;
+  HGDIOBJ oldFont_ = nullptr;
   std::map<int, Font> fonts_;
 };
 
-// Whether the rich edit control renders into a given rectangle (some versions only stub it).
-bool FormatRangeWorks(HWND engine, HDC dc) {
-  static int works = -1;
-  if (works < 0 && engine) {
-    RtfStreamIn(engine, "{\\rtf1 x}");
-    FORMATRANGE fr = {};
-    fr.hdc = fr.hdcTarget = dc;
-    fr.rc = {0, 0, 1440, 1440};
-    fr.rcPage = fr.rc;
-    fr.chrg.cpMax = -1;
-    works = SendMessageA(engine, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&fr)) > 0 ? 1 : 0;
-    SendMessageA(engine, EM_FORMATRANGE, FALSE, 0);
-  }
-  return works == 1;
-}
+}  // namespace
 
-int RenderWithGdi(HDC dc, const std::string& rtf, const RECT& box) {
+int DrawRtfCell(HDC dc, const std::string& rtf, const RECT& box, const std::string& textFont, int maxHeight) {
+  if (rtf.empty()) return 0;
   const RtfDocument doc = ParseRtf(rtf);
-  GdiMeasure measure(dc, doc.textFont.empty() ? TheApp().settings.font : doc.textFont);
-  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-  const RtfLayout layout = LayoutRtf(doc, box.right - box.left, GetDeviceCaps(dc, LOGPIXELSX), measure);
+  GdiMeasure measure(dc, doc.textFont.empty() ? textFont : doc.textFont);
+  RtfLayout layout = LayoutRtf(doc, box.right - box.left, GetDeviceCaps(dc, LOGPIXELSX), measure);
+  if (maxHeight > 0) layout = EndWithEllipsis(layout, maxHeight, kEllipsis);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = GetTextColor(dc);
-  HRGN clip = CreateRectRgn(box.left, box.top, box.right, box.bottom);
   SaveDC(dc);
-  ExtSelectClipRgn(dc, clip, RGN_AND);
+  IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
   for (const RtfPiece& p : layout.pieces) {
     if (box.top + p.y >= box.bottom) break;
-    measure.Width(p.style, "");  // selects the piece's font
+    measure.Use(p.style);
     SetTextColor(dc, static_cast<COLORREF>(p.style.colour));
     TextOutA(dc, box.left + p.x, box.top + p.y, p.style.text.data(), static_cast<int>(p.style.text.size()));
   }
   RestoreDC(dc, -1);
-  DeleteObject(clip);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
-  return PixelsToTwips(layout.height, dpiY);
-}
-
-}  // namespace
-
-int RenderRtfCell(HWND engine, HDC dc, const std::string& rtf, const RECT& box) {
-  if (rtf.empty()) return 0;
-  if (!FormatRangeWorks(engine, dc)) return RenderWithGdi(dc, rtf, box);
-  RtfStreamIn(engine, rtf.c_str());
-  const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-  FORMATRANGE fr = {};
-  fr.hdc = fr.hdcTarget = dc;
-  fr.rc = {PixelsToTwips(box.left, dpiX), PixelsToTwips(box.top, dpiY), PixelsToTwips(box.right, dpiX),
-           PixelsToTwips(box.bottom, dpiY)};
-  fr.rcPage = fr.rc;
-  fr.chrg.cpMin = 0;
-  fr.chrg.cpMax = -1;
-  SendMessageA(engine, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr));
-  SendMessageA(engine, EM_FORMATRANGE, FALSE, 0);
-  return std::max<LONG>(0, fr.rc.bottom - fr.rc.top);
+  return layout.height;
 }
 
 namespace {
 
-struct PaintSetup {
-  HWND child = nullptr;
-  HDC dc = nullptr;
-  RECT rect = {};      // where the rows go, in dc coordinates
-  int minRowHeight = 0;
-  int clientWidth = 0;
+struct Painter {
+  HDC dc;
+  const CalendarPaintInput& in;
+  COLORREF Colour(int entry) const {
+    return in.colours ? static_cast<COLORREF>(in.colours->entry[entry]) : RGB(255, 255, 255);
+  }
+
+  void DrawElementBar(const RECT& cell, const MoonDayRecord& r, bool constellation) const {
+    const tw::ElementBar bar = MoonElementBar(r, constellation);
+    const int split = bar.SplitAt(cell.bottom - cell.top);
+    const COLORREF now = Colour(kElementColourFirst + bar.element);
+    if (split > 0) {
+      RECT top = cell;
+      top.bottom = cell.top + split;
+      FillColour(dc, top, Colour(kElementColourFirst + bar.previousElement));
+      RECT rest = cell;
+      rest.top = top.bottom;
+      FillColour(dc, rest, now);
+    } else {
+      FillColour(dc, cell, now);
+    }
+  }
+
+  void Tile(HBITMAP tiles, int index, const RECT& cell) const {
+    BITMAP bm{};
+    GetObjectA(tiles, sizeof bm, &bm);
+    const int side = bm.bmHeight;
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(mem, tiles);
+    const int x = cell.left + (cell.right - cell.left - side) / 2;
+    const int y = cell.top + (cell.bottom - cell.top - side) / 2;
+    BitBlt(dc, x, y, side, side, mem, index * side, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+  }
+
+  // Picture `k` of the print pictures, square, stretched over `to`.
+  void PrintPicture(int k, const RECT& to) const {
+    const DibPicture& p = *in.print.pictures;
+    const int side = p.height;
+    if (side <= 0 || (k + 1) * side > p.width) return;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    // Rows run bottom-up: the square's source y is 0 either way, as the strip is one row high.
+    StretchDIBits(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, k * side, 0, side, side,
+                  p.pixels.data(), reinterpret_cast<const BITMAPINFO*>(p.info.data()), DIB_RGB_COLORS, SRCCOPY);
+  }
+
+  void Planting(const RECT& cell, const MoonDayRecord& r, bool sternbild, bool twoColours) const {
+    const bool planting = IsPlantingTime(r);
+    const int element = ElementOf(MoonPosition(r, sternbild).sign);
+    if (in.printing && in.print.pictures) {
+      if (planting) {
+        if (!twoColours || in.print.colourMode == 0)
+          PrintPicture(in.print.colourMode == 0 ? kPrintBackgroundColour : kPrintBackgroundOther, cell);
+        else
+          FillColour(dc, cell, Colour(kNoPlantingColour));
+      }
+      const DibPicture& p = *in.print.pictures;
+      const int side = std::min<int>(p.height, std::min(cell.right - cell.left, cell.bottom - cell.top));
+      const int x = cell.left + (cell.right - cell.left - side) / 2;
+      const int y = cell.top + (cell.bottom - cell.top - side) / 2;
+      PrintPicture(PrintPictureIndex(element, planting, twoColours), {x, y, x + side, y + side});
+      return;
+    }
+    FillColour(dc, cell, Colour(planting ? kPlantingColour : kNoPlantingColour));
+    if (in.elementTiles) Tile(in.elementTiles, element, cell);
+  }
+
+  // The title row of a printed page: each column's title laid out like a cell, in italics.
+  int TitleRow(const CalendarColumnSpans& cols, int top, int margin, int fontHeight) const {
+    int tallest = 0;
+    for (int c = 0; c < kCalendarColumns; ++c) {
+      if (!cols[c].shown || in.print.titles[c].empty()) continue;
+      const CellBox box = CellTextBox(cols[c], top, margin, true, false, fontHeight);
+      const RECT rc = {box.left, box.top, box.right, in.rect.bottom};
+      tallest = std::max(tallest, DrawRtfCell(dc, in.print.titles[c], rc, in.textFont));
+    }
+    const int bottom = top + tallest + 2 * margin;
+    FillColour(dc, {in.rect.left, bottom - 1, in.rect.right, bottom}, RGB(0, 0, 0));
+    return bottom;
+  }
+
+  RECT Legend(int lineHeight) const {
+    const int columns =
+        PrintLegendColumns(in.print.legendGlyphWidth, in.print.legendTextWidth, in.rect.right - in.rect.left);
+    const PrintLegendBox box = LayoutPrintLegend(in.rect.left, in.rect.right, in.rect.bottom, lineHeight, columns);
+    const RECT frame = {in.rect.left, box.top, in.rect.right, box.bottom};
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
+    SelectObject(dc, oldBrush);
+    const std::vector<int> order = PrintLegendOrder(columns);
+    const int lineGap = lineHeight / 2;
+    for (size_t i = 0; i < order.size(); ++i) {
+      const int entry = order[i];
+      if (entry < 0 || entry >= static_cast<int>(in.print.legendLines.size())) continue;
+      const int col = static_cast<int>(i) % columns;
+      const int y = box.top + lineGap + static_cast<int>(i / columns) * lineHeight;
+      const LegendLine& l = in.print.legendLines[entry];
+      RECT glyph = {box.glyphX[col], y, box.textX[col], y + lineHeight};
+      RECT text = {box.textX[col], y, col + 1 < columns ? box.glyphX[col + 1] : in.rect.right, y + lineHeight};
+      DrawRtfCell(dc, GlyphRtf(l.glyph), glyph, in.textFont);
+      DrawRtfCell(dc, PlainRtf(l.text), text, in.textFont);
+    }
+    return frame;
+  }
+
+  std::string GlyphRtf(const std::string& glyph) const {
+    return "{\\rtf1{\\fonttbl{\\f2\\fcharset2 Astrological;}}\\f2\\fs" + std::to_string(FontHalfPoints()) + " " +
+           RtfEscaped(glyph) + "}";
+  }
+  std::string PlainRtf(const std::string& text) const {
+    return "{\\rtf1{\\fonttbl{\\f1 " + in.textFont + ";}}\\f1\\fs" + std::to_string(FontHalfPoints()) + " " +
+           RtfEscaped(text) + "}";
+  }
+  int FontHalfPoints() const {
+    const RtfStyle& s = in.cells.style;
+    const int tenths = in.printing ? s.printFontSize : s.screenFontSize;
+    return std::max(1, (tenths > 0 ? tenths : 120) / 5);
+  }
+  static std::string RtfEscaped(const std::string& t) {
+    std::string out;
+    for (char c : t) {
+      const unsigned char u = static_cast<unsigned char>(c);
+      if (c == '\\' || c == '{' || c == '}') {
+        out += '\\';
+        out += c;
+      } else if (u >= 0x80) {
+        static const char hex[] = "0123456789abcdef";
+        out += "\\'";
+        out += hex[u >> 4];
+        out += hex[u & 15];
+      } else {
+        out += c;
+      }
+    }
+    return out;
+  }
 };
 
-void DrawElementBar(HDC dc, const RECT& cell, const MoonDayRecord& r, bool constellation) {
-  const ElementBar bar = MoonElementBar(r, constellation);
-  const int split = bar.SplitAt(cell.bottom - cell.top);
-  const COLORREF now = TableColour(kElementColourFirst + bar.element);
-  if (split > 0) {
-    RECT top = cell;
-    top.bottom = cell.top + split;
-    FillColour(dc, top, TableColour(kElementColourFirst + bar.previousElement));
-    RECT rest = cell;
-    rest.top = top.bottom;
-    FillColour(dc, rest, now);
-  } else {
-    FillColour(dc, cell, now);
-  }
-}
+bool Stop(const CalendarPaintInput& in) { return in.cancel && in.cancel(); }
 
-void DrawPlanting(HDC dc, const RECT& cell, const MoonDayRecord& r, bool sternbild) {
-  const bool planting = IsPlantingTime(r);
-  FillColour(dc, cell, TableColour(planting ? kPlantingColour : kNoPlantingColour));
-  static HBITMAP elements = LoadBitmapA(TheApp().instance, MAKEINTRESOURCEA(138));
-  if (!elements) return;
-  BITMAP bm{};
-  GetObjectA(elements, sizeof bm, &bm);
-  const int side = bm.bmHeight;
-  const int e = ElementOf(MoonPosition(r, sternbild).sign);
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, elements);
-  const int x = cell.left + (cell.right - cell.left - side) / 2;
-  const int y = cell.top + (cell.bottom - cell.top - side) / 2;
-  BitBlt(dc, x, y, side, side, mem, e * side, 0, SRCCOPY);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-}
+}  // namespace
 
-// Paints the rows into `s.rect`; false when it stopped because the user is busy.
-bool PaintRows(const PaintSetup& s, PersonDocument& doc, CalendarRows& rows) {
-  App& app = TheApp();
-  HDC dc = s.dc;
-  FillRect(dc, &s.rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+CalendarPaintResult DrawCalendar(HDC dc, const CalendarPaintInput& in) {
+  CalendarPaintResult out;
+  out.nextDay = in.firstDay;
+  out.rows.top = in.rect.top;
+  if (!in.doc || !in.moon || in.rect.right <= in.rect.left || in.rect.bottom <= in.rect.top) return out;
+  const PersonDocument& doc = *in.doc;
+  const Painter paint{dc, in};
+  FillRect(dc, &in.rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 
-  HGDIOBJ oldFont = SelectObject(dc, app.displayFont);
+  HGDIOBJ oldFont = SelectObject(dc, in.font ? in.font : GetStockObject(SYSTEM_FONT));
   SIZE ag{};
   GetTextExtentPoint32A(dc, "Ag", 2, &ag);
   TEXTMETRICA tm{};
@@ -306,48 +263,65 @@ bool PaintRows(const PaintSetup& s, PersonDocument& doc, CalendarRows& rows) {
   const int avgChar = std::max<int>(1, tm.tmAveCharWidth);
   const int fontHeight = ag.cy;
   const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+  const bool twoColours = GetDeviceCaps(dc, NUMCOLORS) == 2;
 
   const auto shown = ListColumnsShown(doc.viewFlags);
-  const auto widths = ColumnWidths(s.child, doc, shown, avgChar, s.clientWidth);
-  const CalendarColumnSpans cols = LayoutCalendarColumns(shown, widths, s.rect.left);
-  const int glyphsPerLine = MoonGlyphsPerLine(cols[kColMoon].width() - 3, avgChar, false);
+  const CalendarColumnSpans cols = LayoutCalendarColumns(shown, in.widths, in.rect.left);
+  const int glyphsPerLine = MoonGlyphsPerLine(cols[kColMoon].width() - 3, avgChar, in.printing);
   std::vector<int> tabs;
-  for (int p : MoonTabPositions(avgChar, false)) tabs.push_back(PixelsToTwips(p, dpiX));
+  for (int p : MoonTabPositions(avgChar, in.printing)) tabs.push_back(PixelsToTwips(p, dpiX));
 
-  CellContext ctx = ScreenCellContext();
-  if (GetDeviceCaps(dc, NUMCOLORS) == 2) ctx.twoColours = true;
-  RecoEvaluator eval(app.reco, app.moon, app.sink);
-  SetupEvaluator(eval);
-  const bool filtered = (doc.viewFlags & kViewFilteredList) && doc.selection != 1;
+  CellContext ctx = in.cells;
+  ctx.printing = in.printing;
+  if (twoColours) ctx.twoColours = true;
+  const bool filtered = (doc.viewFlags & kViewFilteredList) && doc.selection != 1 && in.eval;
   const int separators = static_cast<int>((doc.viewFlags & kViewPanelRecoMask) >> kViewPanelRecoShift);
   const bool constellation = ctx.sternbild;
-  HWND engine = LayoutEngine();
+  const int margin = std::max(1, in.margin);
 
-  rows = CalendarRows();
-  rows.top = s.rect.top;
-  const int margin = 1;
-  int y = s.rect.top;
-  bool finished = true;
-  int looked = 0;
-  for (DayNumber d = doc.firstDay; y < s.rect.bottom && d <= kLastCalendarDay; ++d) {
-    // Before each row, and now and then while the filtered list skips days.
-    if (looked++ % 64 == 0 && UserIsBusy(s.child)) {
-      finished = false;
-      break;
+  RECT rowsArea = in.rect;
+  if (in.printing) {
+    // The page: the legend box at the bottom, the title row at the top, the rows between.
+    if (in.print.legend) {
+      out.legendBox = paint.Legend(fontHeight);
+      rowsArea.bottom = out.legendBox.top;
     }
-    const MoonDayRecord* rp = app.moon.Fetch(d);
+    const int titleBottom = paint.TitleRow(cols, in.rect.top, margin, fontHeight);
+    out.titleRow = {in.rect.left, in.rect.top, in.rect.right, titleBottom};
+    rowsArea.top = titleBottom;
+  }
+  SaveDC(dc);
+  IntersectClipRect(dc, rowsArea.left, rowsArea.top, rowsArea.right, rowsArea.bottom);
+  out.rows.top = rowsArea.top;
+  const int fixedHeight = in.printing ? PrintFixedRowHeight(in.print.daysPerPage, rowsArea.bottom - rowsArea.top) : 0;
+  const int rowBudget = in.printing ? PrintRowsPerPage(in.print.daysPerPage, in.firstDay) : 0;
+
+  int y = rowsArea.top;
+  int looked = 0;
+  DayNumber d = in.firstDay;
+  for (; y < rowsArea.bottom && d <= kLastCalendarDay; ++d) {
+    if (rowBudget > 0 && out.rows.count() >= rowBudget) break;
+    // Before each row, and now and then while the filtered list skips days.
+    if (looked++ % 64 == 0 && Stop(in)) {
+      out.finished = false;
+      RestoreDC(dc, -1);
+      return out;
+    }
+    const MoonDayRecord* rp = in.moon->Fetch(d);
     if (!rp) {
       // Before the moon data begins nothing can be listed: jump to its first day.
       if (d < kFirstMoonDay) d = kFirstMoonDay - 1;
       continue;
     }
     const MoonDayRecord r = *rp;
-    if (filtered && !eval.AnyHolds(d, doc.selection)) continue;
+    if (filtered && !in.eval->AnyHolds(d, doc.selection)) continue;
     looked = 0;
-    const int holiday = app.settings.showHoliday ? HolidayTest(d, app.specialDays, app.yearTable) : 0;
+    const int holiday =
+        in.showHoliday && in.specialDays && in.yearTable ? HolidayTest(d, *in.specialDays, *in.yearTable) : 0;
+    // A fixed print row that would run off the page is left for the next one.
+    if (fixedHeight > 0 && y + fixedHeight > rowsArea.bottom) break;
 
-    const bool firstRow = rows.days.empty();
+    const bool firstRow = out.rows.days.empty();
     int tallest = 0;
     int glyphBottom = 0;
     for (int c = kColDate; c < kCalendarColumns; ++c) {
@@ -355,209 +329,68 @@ bool PaintRows(const PaintSetup& s, PersonDocument& doc, CalendarRows& rows) {
       std::string rtf;
       switch (c) {
         case kColDate: rtf = DateCellRtf(d, holiday, ctx); break;
-        case kColMoon: rtf = MoonCellRtf(r, glyphsPerLine, ctx, glyphsPerLine > 0 ? tabs : std::vector<int>{}); break;
+        case kColMoon:
+          rtf = MoonCellRtf(r, glyphsPerLine, ctx, glyphsPerLine > 0 ? tabs : std::vector<int>{});
+          break;
         case kColSun: rtf = SunCellRtf(r, ctx); break;
         case kColNotes: rtf = NotesCellRtf(doc, d, ctx); break;
-        default: rtf = RecoCellRtf(eval, d, c, doc.selection, separators, ctx); break;
+        default:
+          if (in.eval) rtf = RecoCellRtf(*in.eval, d, c, doc.selection, separators, ctx);
+          break;
       }
       if (rtf.empty()) continue;
       const bool glyphCell = c == kColMoon || c == kColSun;
       const CellBox box = CellTextBox(cols[c], y, margin, firstRow, glyphCell, fontHeight);
-      const RECT rc = {box.left, box.top, box.right, s.rect.bottom};
-      const int h = RenderRtfCell(engine, dc, rtf, rc);
-      if (glyphCell) glyphBottom = std::max(glyphBottom, box.top - y + TwipsToPixels(h, dpiY));
+      const RECT rc = {box.left, box.top, box.right, rowsArea.bottom};
+      const int room = fixedHeight > 0 ? std::max(1, y + fixedHeight - margin - box.top) : 0;
+      const int h = DrawRtfCell(dc, rtf, rc, in.textFont, room);
+      if (glyphCell) glyphBottom = std::max(glyphBottom, box.top - y + h);
       tallest = std::max(tallest, CountedCellHeight(h, tallest, glyphCell));
     }
-    int rowHeight = RowHeightPixels(tallest, dpiY, margin, s.minRowHeight);
+    int rowHeight = std::max(in.minRowHeight, tallest + 2 * margin);
     rowHeight = std::max(rowHeight, glyphBottom + margin);
+    if (fixedHeight > 0) rowHeight = fixedHeight;
+    if (in.printing && !firstRow && y + rowHeight > rowsArea.bottom) {
+      // A row that does not fit on the page starts the next one.
+      RECT rest = {rowsArea.left, y, rowsArea.right, rowsArea.bottom};
+      FillRect(dc, &rest, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      break;
+    }
 
     if (cols[kColPlanting].shown) {
       const RECT cell = {cols[kColPlanting].left, y, cols[kColPlanting].right - 1, y + rowHeight - 1};
-      DrawPlanting(dc, cell, r, constellation);
+      paint.Planting(cell, r, constellation, twoColours);
     }
     if (cols[kColElement].shown) {
       const RECT cell = {cols[kColElement].left, y, cols[kColElement].right - 1, y + rowHeight - 1};
-      DrawElementBar(dc, cell, r, constellation);
-      if (app.settings.oskelin) {
+      paint.DrawElementBar(cell, r, constellation);
+      if (in.oskelin) {
         RECT second = cell;
-        second.left = cell.left + SecondBarOffset(cols[kColElement].width(), false);
-        DrawElementBar(dc, second, r, !constellation);
+        second.left = cell.left + SecondBarOffset(cols[kColElement].width(), in.printing);
+        paint.DrawElementBar(second, r, !constellation);
       }
     }
-    const RECT line = {s.rect.left, y + rowHeight - 1, s.rect.right, y + rowHeight};
-    FillColour(dc, line, kLineColour);
-    rows.days.push_back(d);
-    rows.heights.push_back(rowHeight);
+    FillColour(dc, {rowsArea.left, y + rowHeight - 1, rowsArea.right, y + rowHeight}, kLineColour);
+    out.rows.days.push_back(d);
+    out.rows.heights.push_back(rowHeight);
     y += rowHeight;
   }
+  out.nextDay = d;
 
   for (int c = 0; c < kCalendarColumns; ++c) {
     if (!cols[c].shown) continue;
-    const RECT sep = {cols[c].right - 1, s.rect.top, cols[c].right, s.rect.bottom};
-    FillColour(dc, sep, kLineColour);
+    FillColour(dc, {cols[c].right - 1, rowsArea.top, cols[c].right, rowsArea.bottom}, kLineColour);
   }
-  return finished;
-}
-
-RECT RowRect(const CalendarRows& rows, int row, const RECT& area) {
-  const int top = rows.RowTop(row);
-  return {area.left, top, area.right, top + rows.heights[row] - 1};
-}
-
-void MoveHighlight(HWND child, ViewState& st, const PersonDocument& doc, const RECT& area) {
-  HDC dc = GetDC(child);
-  if (!dc) return;
-  if (st.highlight.bottom > st.highlight.top) InvertRect(dc, &st.highlight);
-  st.highlight = {0, 0, 0, 0};
-  const int row = st.rows.RowOf(doc.selectedDay);
-  if (row >= 0) {
-    st.highlight = RowRect(st.rows, row, area);
-    InvertRect(dc, &st.highlight);
+  RestoreDC(dc, -1);
+  if (in.printing) {
+    // The rounded frame last, so that no row line runs over it.
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    RoundRect(dc, in.rect.left, in.rect.top, in.rect.right, in.rect.bottom, fontHeight, fontHeight);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
   }
-  ReleaseDC(child, dc);
-}
-
-}  // namespace
-
-void PaintCalendarView(HWND child, HDC dc, PersonDocument& doc, const RECT& area) {
-  if (area.right <= area.left || area.bottom <= area.top) return;
-  ViewState& st = g_views[&doc];
-  if (UserIsBusy(child)) {
-    // Paint again once the input is handled; the screen keeps the last list meanwhile.
-    InvalidateRect(child, &area, FALSE);
-    return;
-  }
-  if (doc.viewFlags & kViewRecompute) {
-    // Restart at the current day unless it is already among the rows shown.
-    if (st.rows.RowOf(doc.selectedDay) < 0) doc.firstDay = doc.selectedDay;
-    doc.viewFlags &= ~kViewRecompute;
-  }
-  if (doc.viewFlags & kViewFilteredList) {
-    // The list starts at a matching day: the selected one when it matches.
-    doc.firstDay = std::min(doc.firstDay, doc.selectedDay);
-  }
-
-  const int w = area.right - area.left, h = area.bottom - area.top;
-  HDC mem = CreateCompatibleDC(dc);
-  HBITMAP bmp = CreateCompatibleBitmap(dc, w, h);
-  if (!mem || !bmp) {
-    if (mem) DeleteDC(mem);
-    if (bmp) DeleteObject(bmp);
-    return;
-  }
-  HGDIOBJ oldBmp = SelectObject(mem, bmp);
-  PaintSetup s;
-  s.child = child;
-  s.dc = mem;
-  s.rect = {0, 0, w, h};
-  s.minRowHeight = std::max<int>(0, area.top - 2);
-  s.clientWidth = w;
-  CalendarRows rows;
-  const bool finished = PaintRows(s, doc, rows);
-  if (finished) {
-    rows.top += area.top;
-    st.rows = rows;
-    st.width = w;
-    st.highlight = {0, 0, 0, 0};
-    const int row = rows.RowOf(doc.selectedDay);
-    if (row >= 0) {
-      RECT hl = RowRect(rows, row, area);
-      RECT inMem = hl;
-      OffsetRect(&inMem, -area.left, -area.top);
-      InvertRect(mem, &inMem);
-      st.highlight = hl;
-    }
-    BitBlt(dc, area.left, area.top, w, h, mem, 0, 0, SRCCOPY);
-    doc.visibleDays = rows.count();
-    doc.rowsTop = rows.top;
-    doc.rowsBottom = rows.bottom();
-    doc.filteredDays = (doc.viewFlags & kViewFilteredList) ? rows.days : std::vector<DayNumber>{};
-    if ((doc.viewFlags & kViewFilteredList) && row < 0 && !rows.days.empty()) {
-      // The selection follows the list to its first matching day.
-      doc.selectedDay = rows.days.front();
-    }
-  } else {
-    InvalidateRect(child, &area, FALSE);
-  }
-  SelectObject(mem, oldBmp);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  if (finished) RefreshSidePanel();
-}
-
-const CalendarRows* CalendarRowsOf(const PersonDocument& doc) {
-  auto it = g_views.find(&doc);
-  return it == g_views.end() ? nullptr : &it->second.rows;
-}
-
-void ForgetCalendarView(const PersonDocument& doc) { g_views.erase(&doc); }
-
-// A move is computed on the rows on the screen: a scroll still waiting for its paint is
-// painted first.
-void BringRowsUpToDate(HWND child) {
-  g_paintNow = true;
-  UpdateWindow(child);
-  g_paintNow = false;
-}
-
-bool CalendarNavigate(HWND child, PersonDocument& doc, const RECT& area, int code, DayNumber given) {
-  BringRowsUpToDate(child);
-  ViewState& st = g_views[&doc];
-  App& app = TheApp();
-  RecoEvaluator eval(app.reco, app.moon, app.sink);
-  SetupEvaluator(eval);
-  CalendarNavigation nav;
-  nav.selected = doc.selectedDay;
-  nav.first = doc.firstDay;
-  nav.birthday = doc.header.Birthday();
-  nav.today = Today(SystemClock());
-  nav.filtered = (doc.viewFlags & kViewFilteredList) && doc.selection != 1;
-  nav.rows = &st.rows;
-  nav.findMatching = [&](DayNumber start, int step) -> std::optional<DayNumber> {
-    HCURSOR old = SetCursor(app.waitCursor);
-    const DayNumber found = eval.FindDay(start, step, false, doc.selection, doc.header.Birthday());
-    SetCursor(old);
-    if (found == start || !eval.AnyHolds(found, doc.selection)) return std::nullopt;
-    return found;
-  };
-  const ListMove m = MoveSelection(nav, code, given);
-  doc.selectedDay = m.selected;
-  if (m.scrolled) {
-    doc.firstDay = m.first;
-    st.highlight = {0, 0, 0, 0};
-    InvalidateRect(child, &area, FALSE);
-  } else {
-    MoveHighlight(child, st, doc, area);
-  }
-  return true;
-}
-
-bool CalendarKeyDown(HWND child, PersonDocument& doc, const RECT& area, UINT vk) {
-  int code = -1;
-  switch (vk) {
-    case VK_HOME: code = 0; break;
-    case VK_PRIOR: code = 3; break;
-    case VK_NEXT: code = 4; break;
-    case VK_LEFT:
-    case VK_UP: code = 6; break;
-    case VK_RIGHT:
-    case VK_DOWN: code = 5; break;
-    default: return false;
-  }
-  return CalendarNavigate(child, doc, area, code, 0);
-}
-
-bool CalendarClick(HWND child, PersonDocument& doc, const RECT& area, POINT pt) {
-  BringRowsUpToDate(child);
-  ViewState& st = g_views[&doc];
-  if (st.rows.days.empty()) return false;
-  const DayNumber day = (doc.viewFlags & kViewFilteredList)
-                            ? RowToFilteredDay(st.rows, pt.y, doc.selectedDay)
-                            : doc.firstDay + RowToDay(st.rows, doc.firstDay, pt.y);
-  if (day == doc.selectedDay) return true;
-  doc.selectedDay = std::max(day, doc.header.Birthday());
-  MoveHighlight(child, st, doc, area);
-  return true;
+  return out;
 }
 
 }  // namespace tw

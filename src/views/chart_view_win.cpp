@@ -1,16 +1,19 @@
 // Placeholder biorhythm chart: the selected day's date, until the chart painter is built.
-#include "app/views.h"
 #include "core/daynumber.h"
+#include "views/painters.h"
 
 namespace tw {
 
-void PaintChartView(HWND, HDC dc, PersonDocument& doc, const RECT& area) {
-  FillRect(dc, &area, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+ChartPaintResult DrawChart(HDC dc, const ChartPaintInput& in) {
+  ChartPaintResult out;
+  out.firstDay = in.firstDay;
+  FillRect(dc, &in.rect, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
   int y, m, d;
-  DateFromDay(doc.selectedDay, &y, &m, &d);
+  DateFromDay(in.selectedDay, &y, &m, &d);
   char text[64];
   wsprintfA(text, "%02d.%02d.%04d", d, m, y);
-  TextOutA(dc, area.left + 8, area.top + 8, text, lstrlenA(text));
+  TextOutA(dc, in.rect.left + 8, in.rect.top + 8, text, lstrlenA(text));
+  return out;
 }
 
 }  // namespace tw

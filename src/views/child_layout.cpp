@@ -21,6 +21,10 @@ DateBarLayout ComputeDateBarLayout(int charW, int charH) {
   return l;
 }
 
+int WidthForText(int layoutWidth, int textWidth, int chrome) {
+  return std::max(layoutWidth, std::max(0, textWidth) + std::max(0, chrome));
+}
+
 Band PlaceDateBarBand(int clientHeight, int fullHeight, bool moonList) {
   Band b;
   b.height = moonList ? fullHeight / 2 : fullHeight;
@@ -111,7 +115,7 @@ DayNumber ClampSelectedDay(DayNumber day, DayNumber birthday) {
   return std::clamp(day, std::min(std::max(birthday, kFirstCalendarDay), kLastCalendarDay), kLastCalendarDay);
 }
 
-DayNumber MoveTarget(int code, DayNumber selected, DayNumber given, DayNumber birthday, DayNumber today,
+DayNumber MoveTarget(MoveCode code, DayNumber selected, DayNumber given, DayNumber birthday, DayNumber today,
                      int visible) {
   const int page = std::max(visible, 1);
   DayNumber day = selected;
@@ -208,6 +212,17 @@ ViewFlags SwitchViewMode(ViewFlags flags, bool hasListHeader) {
 
 bool ViewOptionsDiffer(ViewFlags flags, int32_t daySize, ViewFlags newFlags, int32_t newDaySize) {
   return (flags & kViewOptionMask) != (newFlags & kViewOptionMask) || daySize != newDaySize;
+}
+
+bool ApplyMarkLabels(PersonHeader& header, ViewFlags flags, const std::array<std::string, kMarkLabelCount>& labels) {
+  if (flags & kViewReadOnly) return false;
+  bool changed = false;
+  for (int i = 0; i < kMarkLabelCount; ++i) {
+    if (header.MarkLabel(i) == labels[i]) continue;
+    header.SetMarkLabel(i, labels[i]);
+    changed = true;
+  }
+  return changed;
 }
 
 bool ListColumnsChanged(ViewFlags flags, ViewFlags newFlags) {

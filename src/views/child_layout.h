@@ -11,7 +11,9 @@
 #include "bio/rhythm_label.h"
 #include "core/daynumber.h"
 #include "core/platform.h"
+#include "doc/person_header.h"
 #include "doc/view_flags.h"
+#include "views/calendar_layout.h"
 
 namespace tw {
 
@@ -32,6 +34,11 @@ struct DateBarLayout {
 
 // From the display font's "9" width and "9g" height.
 DateBarLayout ComputeDateBarLayout(int charW, int charH);
+
+// Width of a control that shows a text of `textWidth` pixels beside `chrome` pixels of its
+// own (borders, the drop-down button): at least the layout's width, wider when the text
+// needs it, so that no entry is cut.
+int WidthForText(int layoutWidth, int textWidth, int chrome);
 
 struct Band {
   int top = 0, height = 0;
@@ -88,21 +95,11 @@ std::vector<TextPoint> LayoutValueLine(const std::vector<int>& widths, int lineH
 
 // ---- Selection -----------------------------------------------------------------------
 
-enum MoveCode : int {
-  kMoveToday = 0,
-  kMoveBirthday = 1,
-  kMoveGiven = 2,
-  kMovePageBack = 3,
-  kMovePageForward = 4,
-  kMoveDayForward = 5,
-  kMoveDayBack = 6,
-};
-
 // The selected day stays between the birthday and the last calendar day.
 DayNumber ClampSelectedDay(DayNumber day, DayNumber birthday);
 
 // The day a move asks for, before the window follows it; `visible` days make a page.
-DayNumber MoveTarget(int code, DayNumber selected, DayNumber given, DayNumber birthday, DayNumber today,
+DayNumber MoveTarget(MoveCode code, DayNumber selected, DayNumber given, DayNumber birthday, DayNumber today,
                      int visible);
 
 struct ViewPosition {
@@ -136,6 +133,10 @@ ViewFlags SwitchViewMode(ViewFlags flags, bool hasListHeader);
 
 // Whether the options sheet's values change a window at all.
 bool ViewOptionsDiffer(ViewFlags flags, int32_t daySize, ViewFlags newFlags, int32_t newDaySize);
+// The options sheet's DayMark labels for the active window. A read-only window keeps its
+// own: its file cannot be saved from it, so a change would only block closing it. True
+// when the labels changed (the document is then modified).
+bool ApplyMarkLabels(PersonHeader& header, ViewFlags flags, const std::array<std::string, kMarkLabelCount>& labels);
 // Whether the list header must be built again for the new options.
 bool ListColumnsChanged(ViewFlags flags, ViewFlags newFlags);
 

@@ -113,6 +113,17 @@ int TitleAndKeys(const Context& ctx) {
   Check(s.Open(ctx, work, path), "person window with its date bar appears");
   if (!s.child) return 1;
   Check(WindowText(s.child).find("Anna Beispiel") != std::string::npos, "window title holds the person's name");
+  // A new person window sits at the top left of the client with its width, and its
+  // controls are clipped out of its paints.
+  RECT client{}, placed{};
+  GetClientRect(MdiClient(s.frame), &client);
+  GetWindowRect(s.child, &placed);
+  MapWindowPoints(nullptr, MdiClient(s.frame), reinterpret_cast<POINT*>(&placed), 2);
+  if (!IsZoomed(s.child)) {
+    Check(placed.left == 0 && placed.top == 0, "person window at the client's top left");
+    Check(placed.right - placed.left == client.right, "person window as wide as the client");
+  }
+  Check((GetWindowLongA(s.child, GWL_STYLE) & WS_CLIPCHILDREN) != 0, "person window clips its controls");
 
   HWND edit = DateBarItem(s.child, kDateEdit);
   WaitFor([&] { return !WindowText(edit).empty(); }, 5000);

@@ -1,6 +1,8 @@
 // Column placement, glyphs per line, row heights, rows under a point and navigation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "views/calendar_layout.h"
 
 namespace tw {
@@ -114,49 +116,49 @@ CalendarNavigation Nav(const CalendarRows& rows, DayNumber selected) {
 
 TEST(CalendarNavigationMoves, InsideTheRowsOnlyTheHighlightMoves) {
   const CalendarRows rows = TenDays(100);
-  ListMove m = MoveSelection(Nav(rows, 105), 5, 0);
+  ListMove m = MoveSelection(Nav(rows, 105), kMoveDayForward, 0);
   EXPECT_EQ(m.selected, 106);
   EXPECT_FALSE(m.scrolled);
-  m = MoveSelection(Nav(rows, 105), 6, 0);
+  m = MoveSelection(Nav(rows, 105), kMoveDayBack, 0);
   EXPECT_EQ(m.selected, 104);
   EXPECT_EQ(m.first, 100);
-  m = MoveSelection(Nav(rows, 105), 2, 109);
+  m = MoveSelection(Nav(rows, 105), kMoveGiven, 109);
   EXPECT_EQ(m.selected, 109);
   EXPECT_FALSE(m.scrolled);
 }
 
 TEST(CalendarNavigationMoves, LeavingTheRowsScrollsSoTheDayStaysInView) {
   const CalendarRows rows = TenDays(100);
-  ListMove m = MoveSelection(Nav(rows, 100), 6, 0);
+  ListMove m = MoveSelection(Nav(rows, 100), kMoveDayBack, 0);
   EXPECT_EQ(m.selected, 99);
   EXPECT_EQ(m.first, 99);
   EXPECT_TRUE(m.scrolled);
-  m = MoveSelection(Nav(rows, 109), 5, 0);
+  m = MoveSelection(Nav(rows, 109), kMoveDayForward, 0);
   EXPECT_EQ(m.selected, 110);
   EXPECT_EQ(m.first, 101);  // the new day is the last row
   // A page is the rows drawn less one, so the old last row stays visible.
-  m = MoveSelection(Nav(rows, 105), 4, 0);
+  m = MoveSelection(Nav(rows, 105), kMovePageForward, 0);
   EXPECT_EQ(m.selected, 114);
   EXPECT_EQ(m.first, 105);
-  m = MoveSelection(Nav(rows, 105), 3, 0);
+  m = MoveSelection(Nav(rows, 105), kMovePageBack, 0);
   EXPECT_EQ(m.selected, 96);
   EXPECT_EQ(m.first, 96);
-  m = MoveSelection(Nav(rows, 105), 0, 0);
+  m = MoveSelection(Nav(rows, 105), kMoveToday, 0);
   EXPECT_EQ(m.selected, 5000);
   EXPECT_EQ(m.first, 4991);
-  m = MoveSelection(Nav(rows, 105), 1, 0);
+  m = MoveSelection(Nav(rows, 105), kMoveBirthday, 0);
   EXPECT_EQ(m.selected, 50);
   EXPECT_EQ(m.first, 50);
 }
 
 TEST(CalendarNavigationMoves, TheSelectionStaysBetweenBirthdayAndTheLastDay) {
   const CalendarRows rows = TenDays(52);
-  ListMove m = MoveSelection(Nav(rows, 55), 3, 0);
+  ListMove m = MoveSelection(Nav(rows, 55), kMovePageBack, 0);
   EXPECT_EQ(m.selected, 50);
-  m = MoveSelection(Nav(rows, 55), 2, kLastCalendarDay + 40);
+  m = MoveSelection(Nav(rows, 55), kMoveGiven, kLastCalendarDay + 40);
   EXPECT_EQ(m.selected, kLastCalendarDay);
   const CalendarRows none;
-  m = MoveSelection(Nav(none, 55), 5, 0);
+  m = MoveSelection(Nav(none, 55), kMoveDayForward, 0);
   EXPECT_EQ(m.selected, 56);
   EXPECT_EQ(m.first, 56);
   EXPECT_TRUE(m.scrolled);  // nothing drawn yet: the list starts at the day
@@ -175,13 +177,13 @@ TEST(CalendarNavigationMoves, TheFilteredListSearchesPastItsRows) {
     if (step < 0 && start > 80) return start - 7;
     return std::nullopt;
   };
-  ListMove m = MoveSelection(n, 5, 0);
+  ListMove m = MoveSelection(n, kMoveDayForward, 0);
   EXPECT_EQ(m.selected, 130);
   EXPECT_FALSE(m.scrolled);
   EXPECT_TRUE(asked.empty());
 
   n.selected = 130;
-  m = MoveSelection(n, 5, 0);
+  m = MoveSelection(n, kMoveDayForward, 0);
   EXPECT_EQ(m.selected, 142);
   EXPECT_EQ(m.first, 115);  // the list moves up by one row
   EXPECT_TRUE(m.scrolled);
@@ -190,22 +192,108 @@ TEST(CalendarNavigationMoves, TheFilteredListSearchesPastItsRows) {
 
   // A page back from the first row looks for two more days before it.
   n.selected = 100;
-  m = MoveSelection(n, 3, 0);
+  m = MoveSelection(n, kMovePageBack, 0);
   EXPECT_EQ(m.selected, 86);
   EXPECT_EQ(m.first, 86);
 
   // Nothing before the birthday: the selection stays on the first row.
   n.birthday = 99;
-  m = MoveSelection(n, 6, 0);
+  m = MoveSelection(n, kMoveDayBack, 0);
   EXPECT_EQ(m.selected, 100);
   EXPECT_FALSE(m.scrolled);
 
   // A given day outside the rows starts the list there.
-  m = MoveSelection(n, 2, 300);
+  m = MoveSelection(n, kMoveGiven, 300);
   EXPECT_EQ(m.selected, 300);
   EXPECT_EQ(m.first, 300);
   EXPECT_TRUE(m.scrolled);
 }
 
 }  // namespace
+TEST(CalendarNavigationMoves, EveryStepIsSafeForABirthdayAfterTheLastDay) {
+  // A birthday past 2049 leaves no day to select: every move ends on the last day.
+  const DayNumber late = DayFromDate(2051, 3, 1);
+  CalendarRows rows;
+  CalendarNavigation nav;
+  nav.selected = kLastCalendarDay;
+  nav.first = kLastCalendarDay;
+  nav.birthday = late;
+  nav.today = DayFromDate(2024, 1, 1);
+  nav.rows = &rows;
+  for (MoveCode code : {kMoveToday, kMoveBirthday, kMoveGiven, kMovePageBack, kMovePageForward, kMoveDayForward,
+                        kMoveDayBack}) {
+    const ListMove m = MoveSelection(nav, code, DayFromDate(2030, 1, 1));
+    EXPECT_LE(m.selected, kLastCalendarDay) << code;
+    EXPECT_LE(m.first, kLastCalendarDay) << code;
+  }
+}
+
+TEST(CalendarListFollow, TheFilteredListKeepsItsRowsWhileTheDayIsAmongThem) {
+  // Four rows that span thirty days: a click on the third keeps the list where it is.
+  CalendarRows rows;
+  rows.days = {100, 105, 113, 130};
+  rows.heights = {20, 20, 20, 20};
+  EXPECT_EQ(FollowListSelection(rows, 100, 113, true), 100);
+  EXPECT_EQ(FollowListSelection(rows, 100, 130, true), 100);
+  // Past the rows the filtered list starts at the day; before them too.
+  EXPECT_EQ(FollowListSelection(rows, 100, 140, true), 140);
+  EXPECT_EQ(FollowListSelection(rows, 100, 90, true), 90);
+  // Every day listed: a later day becomes the last row.
+  CalendarRows all;
+  all.days = {100, 101, 102, 103};
+  all.heights = {20, 20, 20, 20};
+  EXPECT_EQ(FollowListSelection(all, 100, 102, false), 100);
+  EXPECT_EQ(FollowListSelection(all, 100, 110, false), 107);
+  EXPECT_EQ(FollowListSelection(all, 100, 95, false), 95);
+  EXPECT_EQ(FollowListSelection(CalendarRows(), 100, 95, false), 95);
+}
+
+TEST(CalendarListFollow, APaintStartsAtTheSelectedDayOnlyWhenItIsNotShown) {
+  CalendarRows rows;
+  rows.days = {100, 105, 113};
+  rows.heights = {20, 20, 20};
+  EXPECT_EQ(ChooseListStart(rows, 100, 105, true, false), 100);
+  EXPECT_EQ(ChooseListStart(rows, 100, 200, true, false), 200);
+  EXPECT_EQ(ChooseListStart(rows, 100, 200, false, false), 100);
+  EXPECT_EQ(ChooseListStart(rows, 100, 90, false, true), 90);
+}
+
+TEST(CalendarPrintPage, RowsPerPageAndFixedHeights) {
+  EXPECT_EQ(PrintRowsPerPage(PrintDaysPerPage::kVariable, DayFromDate(2024, 2, 10)), 0);
+  EXPECT_EQ(PrintRowsPerPage(PrintDaysPerPage::kDay, DayFromDate(2024, 2, 10)), 1);
+  EXPECT_EQ(PrintRowsPerPage(PrintDaysPerPage::kWeek, DayFromDate(2024, 2, 10)), 7);
+  EXPECT_EQ(PrintRowsPerPage(PrintDaysPerPage::kMonth, DayFromDate(2024, 2, 1)), 29);  // leap year
+  EXPECT_EQ(PrintRowsPerPage(PrintDaysPerPage::kMonth, DayFromDate(2023, 12, 20)), 12);
+  EXPECT_EQ(PrintFixedRowHeight(PrintDaysPerPage::kWeek, 700), 100);
+  EXPECT_EQ(PrintFixedRowHeight(PrintDaysPerPage::kMonth, 620), 20);
+  EXPECT_EQ(PrintFixedRowHeight(PrintDaysPerPage::kVariable, 700), 0);
+  EXPECT_EQ(PrintPictureIndex(2, false, false), 2);
+  EXPECT_EQ(PrintPictureIndex(3, true, false), 7);
+  EXPECT_EQ(PrintPictureIndex(1, true, true), 13);
+}
+
+TEST(CalendarPrintPage, LegendColumnsOrderAndBox) {
+  // Column (w2 + w1 + 2 * (w1 / 5)) / 2 against a seventh of the page.
+  EXPECT_EQ(PrintLegendColumns(100, 80, 1400), 6);  // 110 < 200
+  EXPECT_EQ(PrintLegendColumns(300, 200, 1400), 4);  // 310
+  // Every entry appears once; six columns leave one empty cell.
+  for (int columns : {4, 6}) {
+    std::vector<int> order = PrintLegendOrder(columns);
+    std::vector<int> seen;
+    for (int e : order)
+      if (e >= 0) seen.push_back(e);
+    std::sort(seen.begin(), seen.end());
+    ASSERT_EQ(seen.size(), 23u) << columns;
+    for (int i = 0; i < 23; ++i) EXPECT_EQ(seen[i], i);
+  }
+  EXPECT_EQ(PrintLegendOrder(6)[22], -1);
+  const PrintLegendBox four = LayoutPrintLegend(100, 1100, 2000, 40, 4);
+  EXPECT_EQ(four.top, 2000 - 260);  // 13/2 lines
+  EXPECT_EQ(four.glyphX, (std::vector<int>{200, 400, 600, 800}));
+  EXPECT_EQ(four.textX[1], 440);
+  const PrintLegendBox six = LayoutPrintLegend(100, 1100, 2000, 40, 6);
+  EXPECT_EQ(six.top, 2000 - 180);  // 9/2 lines
+  EXPECT_EQ(six.glyphX.size(), 6u);
+}
+
 }  // namespace tw

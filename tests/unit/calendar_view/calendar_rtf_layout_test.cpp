@@ -83,4 +83,16 @@ TEST(RtfLayoutLines, TheSummaryLaysOutEveryLine) {
 }
 
 }  // namespace
+TEST(RtfLayoutLines, AFixedHeightEndsInAnEllipsisOnTheLastLineThatFits) {
+  FixedMeasure m;
+  const RtfLayout full = LayoutRtf(ParseRtf("{\\rtf1\\f1\\fs20 aaa bbb cccccccc dd}"), 75, 96, m);
+  ASSERT_EQ(full.lineBottoms, (std::vector<int>{16, 32, 48}));
+  EXPECT_EQ(Joined(EndWithEllipsis(full, 48, "\x85")), Joined(full));
+  const RtfLayout cut = EndWithEllipsis(full, 40, "\x85");
+  EXPECT_EQ(Joined(cut), "[0,0:aaa ][40,0:bbb ][0,16:\x85]");
+  EXPECT_EQ(cut.height, 32);
+  // Not even one line fits: the ellipsis stands alone on the first.
+  EXPECT_EQ(Joined(EndWithEllipsis(full, 10, "\x85")), "[0,0:\x85]");
+}
+
 }  // namespace tw

@@ -312,4 +312,16 @@ TEST(Drag, ChartHitTestAndMarkDragStart) {
 }
 
 }  // namespace
+TEST(ViewMode, MarkLabelsChangeOnlyAWritableWindow) {
+  PersonHeader header;
+  const std::array<std::string, kMarkLabelCount> labels = {"Arzt", "", "gut", "", "schlecht"};
+  // A read-only window keeps its labels and is not modified, so it closes without asking.
+  EXPECT_FALSE(ApplyMarkLabels(header, kViewReadOnly | kViewMoonList, labels));
+  EXPECT_EQ(header.MarkLabel(0), "");
+  EXPECT_TRUE(ApplyMarkLabels(header, kViewMoonList, labels));
+  EXPECT_EQ(header.MarkLabel(0), "Arzt");
+  EXPECT_EQ(header.MarkLabel(4), "schlecht");
+  EXPECT_FALSE(ApplyMarkLabels(header, kViewMoonList, labels));
+}
+
 }  // namespace tw

@@ -233,19 +233,27 @@ int CalendarPanel(const Context& ctx) {
   return 0;
 }
 
-// Prints how long a full repaint of a maximised moon calendar takes (no assertion on it).
-int CalendarRepaintTiming(const Context& ctx) {
+// A person with three recommendation columns in a maximised moon calendar window; returns
+// the work folder.
+std::string OpenMaximised(const Context& ctx, Session& s) {
   std::string work = MakeWorkFolder();
   Check(CopyFolder(ctx.data, work), "data folder copied");
   DeleteFileA(IniPath().c_str());
   WriteIni(true);
   const std::string doc = MakeDocument(work);
-  Session s;
   Check(s.Open(ctx, work, doc), "person window appears");
-  if (!s.child) return 1;
+  if (!s.child) return work;
   ShowWindow(s.frame, SW_MAXIMIZE);
   SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
   Responsive(s.child);
+  return work;
+}
+
+// Prints how long a full repaint of a maximised moon calendar takes (no assertion on it).
+int CalendarRepaintTiming(const Context& ctx) {
+  Session s;
+  const std::string work = OpenMaximised(ctx, s);
+  if (!s.child) return 1;
   s.GoTo("10.01.2024");
   Check(WaitFor([&] { return WindowText(s.date) == "10.01.2024"; }, 5000), "day selected");
   RECT rc;
@@ -303,17 +311,9 @@ long long CpuTicksOf(const std::string& marker) {
 // While the date bar's scroll thumb is held, the list gives way to the user: it paints
 // again once after a pause instead of over and over, so the program stays idle.
 int CalendarBusyPaintIdles(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  DeleteFileA(IniPath().c_str());
-  WriteIni(true);
-  const std::string doc = MakeDocument(work);
   Session s;
-  Check(s.Open(ctx, work, doc), "person window appears");
+  const std::string work = OpenMaximised(ctx, s);
   if (!s.child) return 1;
-  ShowWindow(s.frame, SW_MAXIMIZE);
-  SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
-  Responsive(s.child);
   const std::string marker = work.substr(work.find_last_of('\\') + 1);
   Check(CpuTicksOf(marker) >= 0, "the program's CPU time can be read");
 

@@ -348,7 +348,21 @@ HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs) {
   return found;
 }
 
-constexpr int kPersonData = 7202, kPersonDescription = 2055, kMessageText = 0xFFFF;
+constexpr int kPersonData = 7202, kPersonBirthday = 2053, kPersonDescription = 2055, kMessageText = 0xFFFF;
+constexpr int kPanelSummary = 2301;
+
+HWND PanelSummary(HWND frame) {
+  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (HWND summary = GetDlgItem(w, kPanelSummary)) return summary;
+  return nullptr;
+}
+
+// "Alter: 21123 Tage" of the side panel's summary, or the empty string.
+std::string AgeShown(HWND frame) {
+  const std::string text = WindowText(PanelSummary(frame));
+  const size_t at = text.find("Alter:");
+  return at == std::string::npos ? std::string() : text.substr(at, text.find("Tage", at) - at);
+}
 
 // The save question: Cancel keeps the window, Yes saves before the program closes.
 int SaveQuestion(const Context& ctx) {
@@ -360,14 +374,22 @@ int SaveQuestion(const Context& ctx) {
   Check(s.Open(ctx, work, path), "person window appears");
   if (!s.child) return 1;
 
-  // Change the person through the person dialog, so the document is modified.
+  WaitFor([&] { return !AgeShown(s.frame).empty(); }, 5000);
+  const std::string age = AgeShown(s.frame);
+  Check(!age.empty(), "the side panel shows the person's age");
+
+  // Change the person through the person dialog, so the document is modified; a birthday
+  // a year later changes the age the side panel shows.
   PostMessageA(s.frame, WM_COMMAND, kPersonData, 0);
   HWND dlg = WaitDialogWith(s.program, kPersonDescription, 10000);
   Check(dlg != nullptr, "person dialog opens");
   if (!dlg) return 1;
   SendMessageA(GetDlgItem(dlg, kPersonDescription), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Neu beschrieben"));
+  SendMessageA(GetDlgItem(dlg, kPersonBirthday), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("14.03.1967"));
   PostMessageA(dlg, WM_COMMAND, IDOK, 0);
   Check(WaitFor([&] { return !IsWindow(dlg); }, 5000), "person dialog closes");
+  Check(WaitFor([&] { return !AgeShown(s.frame).empty() && AgeShown(s.frame) != age; }, 5000),
+        "the side panel shows the new age");
 
   PostMessageA(s.child, WM_CLOSE, 0, 0);
   HWND box = WaitDialogWith(s.program, IDCANCEL, 10000);

@@ -228,20 +228,23 @@ TEST(CalendarNavigationMoves, EveryStepIsSafeForABirthdayAfterTheLastDay) {
   }
 }
 
+CalendarRows RowsOf(std::vector<DayNumber> days) {
+  CalendarRows rows;
+  rows.heights.assign(days.size(), 20);
+  rows.days = std::move(days);
+  return rows;
+}
+
 TEST(CalendarListFollow, TheFilteredListKeepsItsRowsWhileTheDayIsAmongThem) {
   // Four rows that span thirty days: a click on the third keeps the list where it is.
-  CalendarRows rows;
-  rows.days = {100, 105, 113, 130};
-  rows.heights = {20, 20, 20, 20};
+  const CalendarRows rows = RowsOf({100, 105, 113, 130});
   EXPECT_EQ(FollowListSelection(rows, 100, 113, true), 100);
   EXPECT_EQ(FollowListSelection(rows, 100, 130, true), 100);
   // Past the rows the filtered list starts at the day; before them too.
   EXPECT_EQ(FollowListSelection(rows, 100, 140, true), 140);
   EXPECT_EQ(FollowListSelection(rows, 100, 90, true), 90);
   // Every day listed: a later day becomes the last row.
-  CalendarRows all;
-  all.days = {100, 101, 102, 103};
-  all.heights = {20, 20, 20, 20};
+  const CalendarRows all = RowsOf({100, 101, 102, 103});
   EXPECT_EQ(FollowListSelection(all, 100, 102, false), 100);
   EXPECT_EQ(FollowListSelection(all, 100, 110, false), 107);
   EXPECT_EQ(FollowListSelection(all, 100, 95, false), 95);
@@ -249,9 +252,7 @@ TEST(CalendarListFollow, TheFilteredListKeepsItsRowsWhileTheDayIsAmongThem) {
 }
 
 TEST(CalendarListFollow, APaintStartsAtTheSelectedDayOnlyWhenItIsNotShown) {
-  CalendarRows rows;
-  rows.days = {100, 105, 113};
-  rows.heights = {20, 20, 20};
+  const CalendarRows rows = RowsOf({100, 105, 113});
   EXPECT_EQ(ChooseListStart(rows, 100, 105, true, false), 100);
   EXPECT_EQ(ChooseListStart(rows, 100, 200, true, false), 200);
   EXPECT_EQ(ChooseListStart(rows, 100, 200, false, false), 100);

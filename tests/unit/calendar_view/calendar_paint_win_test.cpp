@@ -20,14 +20,9 @@ struct MemoryPage {
   HGDIOBJ old = nullptr;
   HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Arial");
   MemoryPage(int w, int h) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC screen = GetDC(nullptr);
+    bmp = CreateCompatibleBitmap(screen, w, h);
+    ReleaseDC(nullptr, screen);
     old = SelectObject(dc, bmp);
     RECT all = {0, 0, w, h};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+
 #include "views/calendar_view_win.cpp"  // NOLINT: the painter itself, linked into this test
 #include "view_test_util.h"
 
@@ -124,6 +128,67 @@ TEST(CalendarPrintPaint, AWeekPageHasSevenEqualRowsAndCancelStops) {
   const CalendarPaintResult cancelled = DrawCalendar(page.dc, s.in);
   EXPECT_FALSE(cancelled.finished);
   EXPECT_EQ(asked, 3);
+}
+
+// What the cell renderer draws: ink of the cell's bounding columns and colours.
+struct Ink {
+  int left = 100000, right = -1;
+  bool red = false;
+  int pixels = 0;
+};
+Ink InkOf(const MemoryPage& page, const RECT& r) {
+  Ink ink;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = page.At(x, y);
+      if (c == kWhite) continue;
+      ++ink.pixels;
+      ink.left = std::min(ink.left, x);
+      ink.right = std::max(ink.right, x);
+      ink.red = ink.red || (GetRValue(c) > 160 && GetGValue(c) < 90 && GetBValue(c) < 90);
+    }
+  return ink;
+}
+
+std::string Cell(const std::string& body) {
+  return "{\\rtf1\\ansi\\deftab720\\deff1{\\fonttbl{\\f1\\fswiss\\fcharset0 Arial;}"
+         "{\\f2\\fnil\\fcharset2 Astrological;}}{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}"
+         "\\pard\\f1\\fs24 " + body + "}";
+}
+
+TEST(CalendarCellRenderer, SymbolFontColoursTabsAndWrapReachTheDevice) {
+  const std::string font = viewtest::kData + "Astrological.ttf";
+  std::string windowsPath = "Z:" + font;
+  for (char& c : windowsPath)
+    if (c == '/') c = '\\';
+  ASSERT_GT(AddFontResourceExA(windowsPath.c_str(), FR_PRIVATE, nullptr), 0);
+  MemoryPage page(400, 200);
+  auto draw = [&](const std::string& rtf, int width = 300) {
+    RECT all = {0, 0, 400, 200};
+    FillRect(page.dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const RECT box = {10, 10, 10 + width, 190};
+    const int h = DrawRtfCell(page.dc, rtf, box, "Arial");
+    return std::make_pair(h, InkOf(page, {0, 0, 400, 200}));
+  };
+  // The symbol run is drawn in the glyph font: "P" (Aries) is not the text font's "P".
+  const auto text = draw(Cell("P"));
+  const auto glyph = draw(Cell("\\f2 P"));
+  ASSERT_GT(text.second.pixels, 0);
+  ASSERT_GT(glyph.second.pixels, 0);
+  EXPECT_NE(text.second.pixels, glyph.second.pixels);
+  // Colour 2 of the table is red, and only the coloured word is.
+  EXPECT_FALSE(draw(Cell("Wort")).second.red);
+  EXPECT_TRUE(draw(Cell("\\cf2 Wort")).second.red);
+  // A tab stop at 1440 twips (96 px) moves the following word there.
+  const auto tabbed = draw(Cell("\\tx1440 a\\tab b"));
+  const auto plain = draw(Cell("a"));
+  EXPECT_GE(tabbed.second.right, 10 + 96);
+  EXPECT_LT(plain.second.right, 10 + 40);
+  // A narrow cell wraps at blanks: the height grows by whole lines.
+  const int oneLine = draw(Cell("eins zwei drei")).first;
+  const int wrapped = draw(Cell("eins zwei drei"), 40).first;
+  EXPECT_GE(wrapped, 3 * oneLine);
+  RemoveFontResourceExA(windowsPath.c_str(), FR_PRIVATE, nullptr);
 }
 
 }  // namespace

@@ -200,6 +200,39 @@ void SplitterMoved() {
   Layout();
 }
 
+// "&Zuweisen" is drawn by the panel: Wine's own disabled push buttons cut the last column of
+// their text ("Zuweiser"). The look is the system's: a push frame, the text embossed in the
+// highlight and grey text colours while disabled.
+void DrawAssignButton(const DRAWITEMSTRUCT& di) {
+  RECT rc = di.rcItem;
+  const bool disabled = (di.itemState & ODS_DISABLED) != 0;
+  const bool pushed = (di.itemState & ODS_SELECTED) != 0;
+  DrawFrameControl(di.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  char text[64] = "";
+  GetWindowTextA(di.hwndItem, text, sizeof text);
+  HGDIOBJ oldFont = SelectObject(di.hDC, reinterpret_cast<HFONT>(SendMessageA(di.hwndItem, WM_GETFONT, 0, 0)));
+  const int oldMode = SetBkMode(di.hDC, TRANSPARENT);
+  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  if (pushed) OffsetRect(&rc, 1, 1);
+  if (disabled) {
+    RECT shadow = rc;
+    OffsetRect(&shadow, 1, 1);
+    SetTextColor(di.hDC, GetSysColor(COLOR_3DHILIGHT));
+    DrawTextA(di.hDC, text, -1, &shadow, flags);
+    SetTextColor(di.hDC, GetSysColor(COLOR_GRAYTEXT));
+  } else {
+    SetTextColor(di.hDC, GetSysColor(COLOR_BTNTEXT));
+  }
+  DrawTextA(di.hDC, text, -1, &rc, flags);
+  if (di.itemState & ODS_FOCUS) {
+    RECT focus = di.rcItem;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(di.hDC, &focus);
+  }
+  SetBkMode(di.hDC, oldMode);
+  SelectObject(di.hDC, oldFont);
+}
+
 void AssignNote() {
   PersonDocument* doc = ChildDocument(g.shownChild);
   if (!doc || g.shownDay < 0) return;
@@ -226,6 +259,10 @@ INT_PTR CALLBACK SidePanelProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_DRAWITEM: {
       auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      if (di->CtlID == kAssign) {
+        DrawAssignButton(*di);
+        return TRUE;
+      }
       if (di->CtlID != kPicture) return FALSE;
       const int w = di->rcItem.right - di->rcItem.left, h = di->rcItem.bottom - di->rcItem.top;
       HDC mem = CreateCompatibleDC(di->hDC);
@@ -269,6 +306,8 @@ void CreateSidePanel(HWND frame) {
   // program's own layout on every device.
   for (int id : {ID_PANEL_LAYOUT_SCREEN, ID_PANEL_LAYOUT_PRINT})
     SetWindowPos(GetDlgItem(g.dlg, id), nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  HWND assign = GetDlgItem(g.dlg, kAssign);
+  SetWindowLongPtrA(assign, GWL_STYLE, (GetWindowLongPtrA(assign, GWL_STYLE) & ~BS_TYPEMASK) | BS_OWNERDRAW);
   SendDlgItemMessageA(g.dlg, kNote, EM_LIMITTEXT, kNoteChars, 0);
   SendDlgItemMessageA(g.dlg, kNote, EM_SETEVENTMASK, 0, ENM_CHANGE);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);

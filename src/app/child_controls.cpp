@@ -160,7 +160,7 @@ bool MakeListHeader(ChildWindow& cw, bool keep) {
   ListColumns cols = ComputeListColumns(doc.viewFlags, app.settings.saveWidths, cw.avgCharWidth, client.right,
                                         keep ? kept : nullptr);
   int item = 0;
-  for (int c = 0; c < 10; ++c) {
+  for (int c = 0; c < kCalendarColumns; ++c) {
     doc.columnShown[c] = cols.shown[c] ? 1 : 0;
     doc.columnWidths[c] = cols.width[c];
     if (!cols.shown[c]) continue;

@@ -26,6 +26,7 @@ constexpr int kLegend = ID_PANEL_LEGEND, kAssign = ID_PANEL_ASSIGN;
 constexpr int kSplitSummary = ID_PANEL_SPLIT_SUMMARY, kSplitNote = ID_PANEL_SPLIT_NOTE;
 constexpr int kSkyColour = 6;
 constexpr int kNoteChars = 512;
+constexpr int kBitmapSlots = IDB_SEASON_LAST + 1;  // the moon picture's bitmaps
 
 struct PanelState {
   HWND dlg = nullptr;
@@ -33,12 +34,12 @@ struct PanelState {
   HWND shownChild = nullptr;
   DayNumber shownDay = -1;
   bool fillingNote = false;  // our own text changes do not count as edits
-  HBITMAP bitmaps[160] = {};
+  HBITMAP bitmaps[kBitmapSlots] = {};
 };
 PanelState g;
 
 HBITMAP Bitmap(int id) {
-  if (id < 0 || id >= 160) return nullptr;
+  if (id < 0 || id >= kBitmapSlots) return nullptr;
   if (!g.bitmaps[id]) g.bitmaps[id] = LoadBitmapA(TheApp().instance, MAKEINTRESOURCEA(id));
   return g.bitmaps[id];
 }
@@ -72,21 +73,21 @@ void DrawMoonPicture(HDC dc, const RECT& rc) {
   const MoonDayRecord* rp = app.moon.Fetch(day);
   if (!rp) return;
   const MoonDayRecord r = *rp;
-  const SIZE strip = BitmapSize(151);
-  const SIZE moon = BitmapSize(98);
-  const SIZE marker = BitmapSize(152);
+  const SIZE strip = BitmapSize(IDB_SYMBOL_STRIP);
+  const SIZE moon = BitmapSize(IDB_MOON_PHASE_FIRST);
+  const SIZE marker = BitmapSize(IDB_RISING);
   const MoonPictureLayout m = LayoutMoonPicture(r, previousHeight, app.settings.sternbild != 0, rc.right - rc.left,
                                                 rc.bottom - rc.top, strip.cx, strip.cy, moon.cx, marker.cy);
   HDC mem = CreateCompatibleDC(dc);
-  Blit(dc, mem, 151, m.stripX, m.stripY);
+  Blit(dc, mem, IDB_SYMBOL_STRIP, m.stripX, m.stripY);
   if (HBITMAP b = Bitmap(m.moonBitmap)) {
     HGDIOBJ old = SelectObject(mem, b);
     SetStretchBltMode(dc, HALFTONE);
     StretchBlt(dc, m.moonX, m.moonY, m.moonSize, m.moonSize, mem, 0, 0, moon.cx, moon.cy, SRCCOPY);
     SelectObject(mem, old);
   }
-  const SIZE tiles = BitmapSize(138);
-  Blit(dc, mem, 138, m.elementX, m.elementY, m.elementIndex * tiles.cy, tiles.cy, tiles.cy);
+  const SIZE tiles = BitmapSize(IDB_ELEMENTS);
+  Blit(dc, mem, IDB_ELEMENTS, m.elementX, m.elementY, m.elementIndex * tiles.cy, tiles.cy, tiles.cy);
   Blit(dc, mem, m.signBitmap, m.signX, m.signY);
   if (m.nodeBitmap) Blit(dc, mem, m.nodeBitmap, m.nodeX, m.nodeY);
   if (m.seasonBitmap) Blit(dc, mem, m.seasonBitmap, m.seasonX, m.seasonY);

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -46,9 +48,30 @@ struct MemoryPage {
   }
 };
 
+// What the cell renderer draws: ink of the cell's bounding columns and colours.
+struct Ink {
+  int left = 100000, right = -1;
+  bool red = false;
+  int pixels = 0;
+};
+Ink InkOf(const MemoryPage& page, const RECT& r) {
+  Ink ink;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = page.At(x, y);
+      if (c == kWhite) continue;
+      ++ink.pixels;
+      ink.left = std::min(ink.left, x);
+      ink.right = std::max(ink.right, x);
+      ink.red = ink.red || (GetRValue(c) > 160 && GetGValue(c) < 90 && GetBValue(c) < 90);
+    }
+  return ink;
+}
+
 struct PageSetup {
   PersonDocument doc;
   CalendarPaintInput in;
+  ColourTable colours = DefaultColourTable();
   PageSetup(const MemoryPage& page, const RECT& rect) {
     viewtest::ShippedData& data = viewtest::Shipped();
     doc.viewFlags = kViewMoonList | kViewColumnElement | kViewColumnSun | kViewColumnPlanting | kViewColumnNotes;
@@ -60,6 +83,7 @@ struct PageSetup {
     in.cells.fontChoice = kRtfPrintFont;
     in.font = page.font;
     in.textFont = "Arial";
+    in.colours = &colours;
     in.rect = rect;
     in.firstDay = viewtest::Day(2024, 1, 10);
     in.widths = {22, 110, 134, 30, 34, 250, 0, 0, 0, 100};
@@ -78,6 +102,11 @@ TEST(CalendarPrintPaint, APageHasTitleRowFrameLegendAndRows) {
   for (int i = 0; i < 23; ++i) s.in.print.legendLines.push_back({"P", "Widder"});
   s.in.print.legendGlyphWidth = 60;
   s.in.print.legendTextWidth = 80;
+  std::ifstream file(viewtest::kData + "Ell.bmp", std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  DibPicture pictures;
+  ASSERT_TRUE(ParseDibFile(bytes.data(), bytes.size(), pictures));
+  s.in.print.pictures = &pictures;
   const CalendarPaintResult r = DrawCalendar(page.dc, s.in);
 
   ASSERT_TRUE(r.finished);
@@ -105,6 +134,13 @@ TEST(CalendarPrintPaint, APageHasTitleRowFrameLegendAndRows) {
   EXPECT_EQ(page.At(rect.right - 1, mid), kBlack);
   // Nothing is drawn outside the page.
   EXPECT_NE(page.At(rect.left - 2, mid), kBlack);
+  // Element bars in their element's colour, Ell.bmp pictures in the Pflanzzeit column.
+  const COLORREF bar = page.At(rect.left + 10, r.rows.top + 5);
+  EXPECT_NE(bar, kWhite);
+  EXPECT_NE(bar, kBlack);
+  const int plantingLeft = rect.left + 22 + 110 + 134 + 30;
+  EXPECT_GT(InkOf(page, {plantingLeft + 2, r.rows.top + 2, plantingLeft + 32, r.rows.top + r.rows.heights[0] - 2}).pixels,
+            100);
   // The first row's date is written.
   int dateInk = 0;
   for (int y = r.rows.top; y < r.rows.top + r.rows.heights[0] - 1; ++y) dateInk += page.Inked(70, 170, y);
@@ -128,26 +164,6 @@ TEST(CalendarPrintPaint, AWeekPageHasSevenEqualRowsAndCancelStops) {
   const CalendarPaintResult cancelled = DrawCalendar(page.dc, s.in);
   EXPECT_FALSE(cancelled.finished);
   EXPECT_EQ(asked, 3);
-}
-
-// What the cell renderer draws: ink of the cell's bounding columns and colours.
-struct Ink {
-  int left = 100000, right = -1;
-  bool red = false;
-  int pixels = 0;
-};
-Ink InkOf(const MemoryPage& page, const RECT& r) {
-  Ink ink;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) {
-      const COLORREF c = page.At(x, y);
-      if (c == kWhite) continue;
-      ++ink.pixels;
-      ink.left = std::min(ink.left, x);
-      ink.right = std::max(ink.right, x);
-      ink.red = ink.red || (GetRValue(c) > 160 && GetGValue(c) < 90 && GetBValue(c) < 90);
-    }
-  return ink;
 }
 
 std::string Cell(const std::string& body) {

@@ -1,5 +1,7 @@
 // The DateBar "OrvStatus" at the bottom of a person window: the date edit with its spin
 // buttons and scroll bar, the ValueLine and the rhythm combo.
+#include <optional>
+
 #include "app/app.h"
 #include "app/child.h"
 #include "app/child_window.h"
@@ -10,7 +12,7 @@ namespace tw {
 
 namespace {
 
-void PaintBar(HWND wnd) {
+void OnPaint(HWND wnd) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(wnd, &ps);
   RECT r;
@@ -38,14 +40,29 @@ void OnSpin(ChildWindow& cw, HWND spin, WPARAM wp) {
 }
 
 void OnScrollBar(ChildWindow& cw, WPARAM wp) {
-  const int code = ScrollBarMoveCode(LOWORD(wp));
-  if (code < 0) return;
+  const std::optional<MoveCode> code = ScrollBarMoveCode(LOWORD(wp));
+  if (!code) return;
   // A date typed but not yet committed is where the step starts.
   char text[58];
   GetWindowTextA(cw.dateEdit, text, sizeof text);
   cw.doc->selectedDay = CommitTypedDate(text, TheApp().locale, cw.doc->header.Birthday());
-  MoveSelection(cw.window, static_cast<MoveCode>(code));
+  MoveSelection(cw.window, *code);
   SetScrollPos(cw.scrollBar, SB_CTL, 50, TRUE);
+}
+
+// The rhythm combo's choice and the date edit losing the focus; true when handled.
+bool OnCommand(ChildWindow& cw, int id, int code) {
+  if (id == kRhythmComboId && code == CBN_SELCHANGE) {
+    LRESULT sel = SendMessageA(cw.rhythmCombo, CB_GETCURSEL, 0, 0);
+    if (sel >= 0) cw.doc->highlightChoice = static_cast<int32_t>(sel);
+    InvalidateRect(cw.window, nullptr, FALSE);
+    return true;
+  }
+  if (id == kDateEditId && code == EN_KILLFOCUS) {
+    CommitDateEdit(cw);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -54,7 +71,7 @@ LRESULT CALLBACK DateBarWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   ChildWindow* cw = ChildOfDateBar(wnd);
   switch (msg) {
     case WM_PAINT:
-      PaintBar(wnd);
+      OnPaint(wnd);
       return 0;
     case WM_ERASEBKGND:
       return 1;
@@ -65,17 +82,7 @@ LRESULT CALLBACK DateBarWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (cw && cw->scrollBar && reinterpret_cast<HWND>(lp) == cw->scrollBar) OnScrollBar(*cw, wp);
       return 0;
     case WM_COMMAND:
-      if (!cw) break;
-      if (LOWORD(wp) == kRhythmComboId && HIWORD(wp) == CBN_SELCHANGE) {
-        LRESULT sel = SendMessageA(cw->rhythmCombo, CB_GETCURSEL, 0, 0);
-        if (sel >= 0) cw->doc->highlightChoice = static_cast<int32_t>(sel);
-        InvalidateRect(cw->window, nullptr, FALSE);
-        return 0;
-      }
-      if (LOWORD(wp) == kDateEditId && HIWORD(wp) == EN_KILLFOCUS) {
-        CommitDateEdit(*cw);
-        return 0;
-      }
+      if (cw && OnCommand(*cw, LOWORD(wp), HIWORD(wp))) return 0;
       break;
     case WM_LBUTTONDOWN:
       if (cw) CommitDateEdit(*cw);

@@ -1,5 +1,5 @@
 // The rich-text documents of the moon calendar's cells. Each builder returns a complete
-// document (header included) that a rich edit control lays out into the cell.
+// document (header included) that the program's own layout lays out into the cell.
 #pragma once
 #include <functional>
 #include <string>

@@ -54,9 +54,7 @@ int CountedCellHeight(int h, int tallest, bool glyphCell) {
   return h;
 }
 
-int RowHeightPixels(int tallestTwips, int dpi, int margin, int minimum) {
-  return std::max(minimum, TwipsToPixels(tallestTwips, dpi) + 2 * margin);
-}
+int RowHeight(int tallest, int margin, int minimum) { return std::max(minimum, tallest + 2 * margin); }
 
 int CalendarRows::bottom() const {
   int y = top;

@@ -60,11 +60,10 @@ CellBox CellTextBox(const ColumnSpan& column, int rowTop, int margin, bool first
 // The height a cell of height `h` counts with when the tallest cell so far is `tallest`:
 // a Mond or Sonne cell that runs taller than the text cells keeps whole text lines.
 int CountedCellHeight(int h, int tallest, bool glyphCell);
-// Row height in pixels from the tallest cell (twips), at least `minimum`.
-int RowHeightPixels(int tallestTwips, int dpi, int margin, int minimum);
+// Row height from the tallest cell and the margins above and below it, at least `minimum`.
+int RowHeight(int tallest, int margin, int minimum);
 
 inline int PixelsToTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440 / dpi : 0; }
-inline int TwipsToPixels(int twips, int dpi) { return dpi > 0 ? (twips * dpi + 1439) / 1440 : 0; }
 
 // The rows of the last screen paint.
 struct CalendarRows {

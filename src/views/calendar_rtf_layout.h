@@ -1,7 +1,7 @@
 // Reads back the small rich-text documents the program builds and lays them out into a
-// cell, for devices whose rich edit control cannot render into a given rectangle (the
-// calendar then draws the laid-out pieces itself). Only what the builder writes is
-// understood: fonts 1 and 2, sizes, colours, bold, italic, tabs, tab stops, centring.
+// cell; the calendar draws the laid-out pieces itself on the screen, on paper and in the
+// preview alike. Only what the builder writes is understood: fonts 1 and 2, sizes,
+// colours, bold, italic, tabs, tab stops, centring.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -347,7 +347,7 @@ CalendarPaintResult DrawCalendar(HDC dc, const CalendarPaintInput& in) {
       if (glyphCell) glyphBottom = std::max(glyphBottom, box.top - y + h);
       tallest = std::max(tallest, CountedCellHeight(h, tallest, glyphCell));
     }
-    int rowHeight = std::max(in.minRowHeight, tallest + 2 * margin);
+    int rowHeight = RowHeight(tallest, margin, in.minRowHeight);
     rowHeight = std::max(rowHeight, glyphBottom + margin);
     if (fixedHeight > 0) rowHeight = fixedHeight;
     if (in.printing && !firstRow && y + rowHeight > rowsArea.bottom) {

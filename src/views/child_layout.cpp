@@ -176,7 +176,7 @@ int SpinStepAmount(int scrollCode, int thumbPosition) {
   return 0;
 }
 
-int ScrollBarMoveCode(int scrollCode) {
+std::optional<MoveCode> ScrollBarMoveCode(int scrollCode) {
   switch (scrollCode) {
     case 0: return kMoveDayBack;       // SB_LINELEFT
     case 1: return kMoveDayForward;    // SB_LINERIGHT
@@ -184,7 +184,7 @@ int ScrollBarMoveCode(int scrollCode) {
     case 3: return kMovePageForward;   // SB_PAGERIGHT
     case 4: return kMoveToday;         // SB_THUMBPOSITION
   }
-  return -1;
+  return std::nullopt;
 }
 
 ViewFlags ViewToggleBit(int command) {

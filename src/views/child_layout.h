@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,8 +121,8 @@ DayNumber CommitTypedDate(std::string_view text, const LocaleValues& locale, Day
 int SpinStepUnit(int dateOrder, int button);
 // +1 for line/page up, -1 for line/page down, the signed distance for a thumb drag.
 int SpinStepAmount(int scrollCode, int thumbPosition);
-// The move a code of the DateBar's scroll bar asks for; -1 for none.
-int ScrollBarMoveCode(int scrollCode);
+// The move a code of the DateBar's scroll bar asks for, if any.
+std::optional<MoveCode> ScrollBarMoveCode(int scrollCode);
 
 // The view toggles of the commands 7211, 7212, 7213 and 7219; 0 for other ids.
 ViewFlags ViewToggleBit(int command);

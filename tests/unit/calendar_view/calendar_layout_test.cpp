@@ -49,9 +49,8 @@ TEST(CalendarRowsHeight, GlyphCellsKeepWholeTextLinesAndRowsHaveAMinimum) {
   EXPECT_EQ(CountedCellHeight(15, 20, true), 15);
   EXPECT_EQ(CountedCellHeight(50, 0, true), 50);
   EXPECT_EQ(CountedCellHeight(50, 20, false), 50);
-  EXPECT_EQ(RowHeightPixels(300, 96, 1, 0), 22);   // 20 px of text and two margins
-  EXPECT_EQ(RowHeightPixels(300, 96, 1, 25), 25);  // never below the header's height
-  EXPECT_EQ(RowHeightPixels(301, 96, 1, 0), 23);   // a partial pixel still needs room
+  EXPECT_EQ(RowHeight(20, 1, 0), 22);   // 20 px of text and two margins
+  EXPECT_EQ(RowHeight(20, 1, 25), 25);  // never below the header's height
   const CellBox first = CellTextBox({true, 100, 200}, 30, 1, true, false, 15);
   EXPECT_EQ(first.left, 102);
   EXPECT_EQ(first.right, 199);

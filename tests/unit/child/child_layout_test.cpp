@@ -236,7 +236,7 @@ TEST(Selection, SpinButtonsChangeTheFieldTheyStandFor) {
 
 TEST(Selection, TheThumbSelectsTodayAndTogglesBelongToTheirMode) {
   EXPECT_EQ(ScrollBarMoveCode(4), kMoveToday);  // SB_THUMBPOSITION
-  EXPECT_EQ(ScrollBarMoveCode(8), -1);          // SB_ENDSCROLL moves nothing
+  EXPECT_FALSE(ScrollBarMoveCode(8));           // SB_ENDSCROLL moves nothing
   EXPECT_TRUE(ViewToggleEnabled(kViewMoonList, 7219));
   EXPECT_FALSE(ViewToggleEnabled(0, 7219));
   for (int id = 7211; id <= 7213; ++id) {

@@ -59,15 +59,6 @@ TEST(RhythmTables, EveryTableHasItsShapeAndRepeatsItsFirstFourSamples) {
   }
 }
 
-TEST(RhythmTables, TablesAreIndexedSineFirstThenSawtooth) {
-  const CurveTables& tables = GetCurveTables();
-  for (int r = 0; r < kRhythmCount; ++r) {
-    EXPECT_EQ(tables.table[r], &tables.Of(r, false));
-    EXPECT_EQ(tables.table[r + 7], &tables.Of(r, true));
-    EXPECT_EQ(*tables.table[r + 7], MakeSawtoothTable(RhythmPeriods[r]));
-  }
-}
-
 TEST(RhythmValues, EveryRhythmIsZeroOnTheBirthday) {
   const DayNumber birthday = DayFromDate(1970, 5, 17);
   for (int r = 0; r < kRhythmCount; ++r) {

@@ -40,24 +40,21 @@ TEST(MoonDerived, SeasonStartedOnAnEventDay) {
 }
 
 TEST(MoonDerived, PhasePictureWithoutEvent) {
-  MoonDayRecord r = Quiet();
-  r.SetIllumination(50);
-  r.SetWaxing(true);
-  EXPECT_EQ(PhasePicture(r), 10);
-  r.SetWaxing(false);
-  EXPECT_EQ(PhasePicture(r), 30);
-  r.SetIllumination(0);
-  EXPECT_EQ(PhasePicture(r), 40);
-  r.SetWaxing(true);
-  EXPECT_EQ(PhasePicture(r), 40);
-  r.SetIllumination(100);
-  EXPECT_EQ(PhasePicture(r), 20);
-  r.SetIllumination(4);  // q = 0 waxing: the new moon picture, never 0
-  EXPECT_EQ(PhasePicture(r), 40);
-  r.SetIllumination(99);
-  EXPECT_EQ(PhasePicture(r), 19);
-  r.SetWaxing(false);
-  EXPECT_EQ(PhasePicture(r), 21);
+  const struct {
+    int illumination;
+    bool waxing;
+    int picture;
+  } rows[] = {
+      {50, true, 10}, {50, false, 30}, {0, false, 40},  {0, true, 40},   {100, true, 20},
+      {4, true, 40},  // q = 0 waxing: the new moon picture, never 0
+      {99, true, 19}, {99, false, 21},
+  };
+  for (const auto& r : rows) {
+    MoonDayRecord m = Quiet();
+    m.SetIllumination(r.illumination);
+    m.SetWaxing(r.waxing);
+    EXPECT_EQ(PhasePicture(m), r.picture) << r.illumination << (r.waxing ? " waxing" : " waning");
+  }
 }
 
 TEST(MoonDerived, PhasePictureOnEventDaysAndDamagedValues) {

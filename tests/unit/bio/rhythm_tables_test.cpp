@@ -5,32 +5,25 @@
 namespace tw {
 namespace {
 
-TEST(RhythmTables, SineSamplesOfTheFirstRhythm) {
-  const SampleTable& t = GetCurveTables().Of(0, false);
-  ASSERT_EQ(t.size(), 96u);
-  EXPECT_EQ(t[0], 0);
-  EXPECT_EQ(t[1], 68);
-  EXPECT_EQ(t[2], 136);
-  EXPECT_EQ(t[3], 203);
-  EXPECT_EQ(t[23], 1000);
-  EXPECT_EQ(t[46], 0);
-  EXPECT_EQ(t[69], -1000);
-}
-
-TEST(RhythmTables, SawtoothSamplesOfTheFirstRhythm) {
-  const SampleTable& t = GetCurveTables().Of(0, true);
-  ASSERT_EQ(t.size(), 96u);
-  EXPECT_EQ(t[0], 0);
-  EXPECT_EQ(t[1], 38);
-  EXPECT_EQ(t[2], 76);
-  EXPECT_EQ(t[3], 113);
-  EXPECT_EQ(t[41], 1000);
-  const int32_t fall[] = {800, 600, 400, 200, 0};
-  for (int j = 0; j < 5; ++j) EXPECT_EQ(t[42 + j], fall[j]) << 42 + j;
-  EXPECT_EQ(t[47], -38);
-  EXPECT_EQ(t[87], -1000);
-  const int32_t rise[] = {-800, -600, -400, -200};
-  for (int j = 0; j < 4; ++j) EXPECT_EQ(t[88 + j], rise[j]) << 88 + j;
+TEST(RhythmTables, SamplesOfTheFirstRhythm) {
+  const SampleTable& sine = GetCurveTables().Of(0, false);
+  const SampleTable& saw = GetCurveTables().Of(0, true);
+  ASSERT_EQ(sine.size(), 96u);
+  ASSERT_EQ(saw.size(), 96u);
+  const struct {
+    const SampleTable* table;
+    int index;
+    int32_t value;
+  } rows[] = {
+      {&sine, 0, 0},      {&sine, 1, 68},    {&sine, 2, 136},   {&sine, 3, 203},
+      {&sine, 23, 1000},  {&sine, 46, 0},    {&sine, 69, -1000},
+      {&saw, 0, 0},       {&saw, 1, 38},     {&saw, 2, 76},     {&saw, 3, 113},
+      {&saw, 41, 1000},   {&saw, 42, 800},   {&saw, 43, 600},   {&saw, 44, 400},
+      {&saw, 45, 200},    {&saw, 46, 0},     {&saw, 47, -38},   {&saw, 87, -1000},
+      {&saw, 88, -800},   {&saw, 89, -600},  {&saw, 90, -400},  {&saw, 91, -200},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ((*r.table)[r.index], r.value) << (r.table == &saw ? "sawtooth " : "sine ") << r.index;
 }
 
 TEST(RhythmTables, EveryTableHasItsShapeAndRepeatsItsFirstFourSamples) {
@@ -56,15 +49,6 @@ TEST(RhythmTables, EveryTableHasItsShapeAndRepeatsItsFirstFourSamples) {
     EXPECT_EQ(tables.Of(r, true)[2 * p - 5], 1000);
     EXPECT_EQ(tables.Of(r, true)[2 * p], 0);
     EXPECT_EQ(tables.Of(r, true)[4 * p - 5], -1000);
-  }
-}
-
-TEST(RhythmTables, TablesAreIndexedSineFirstThenSawtooth) {
-  const CurveTables& tables = GetCurveTables();
-  for (int r = 0; r < kRhythmCount; ++r) {
-    EXPECT_EQ(tables.table[r], &tables.Of(r, false));
-    EXPECT_EQ(tables.table[r + 7], &tables.Of(r, true));
-    EXPECT_EQ(*tables.table[r + 7], MakeSawtoothTable(RhythmPeriods[r]));
   }
 }
 

@@ -7,20 +7,18 @@
 namespace tw {
 namespace {
 
-TEST(PercentText, GermanCommaAndTruncation) {
-  EXPECT_EQ(PercentText('K', 681), "K: 68,1%");
-  EXPECT_EQ(PercentText('S', 0), "S: 0,0%");
-  EXPECT_EQ(PercentText('G', 1000), "G: 100,0%");
-  EXPECT_EQ(PercentText('G', -1000), "G: -100,0%");
-  EXPECT_EQ(PercentText('W', -681), "W: -68,1%");
-  EXPECT_EQ(PercentText('W', -10), "W: -1,0%");
-  EXPECT_EQ(PercentText('W', 9), "W: 0,9%");
-}
-
-TEST(PercentText, SmallNegativeValuesKeepTheirMinus) {
-  EXPECT_EQ(PercentText('K', -5), "K: -0,5%");
-  EXPECT_EQ(PercentText('K', -1), "K: -0,1%");
-  EXPECT_EQ(PercentText('K', -9), "K: -0,9%");
+TEST(PercentText, GermanCommaTruncationAndSmallNegatives) {
+  const struct {
+    char letter;
+    int32_t value;
+    const char* text;
+  } rows[] = {
+      {'K', 681, "K: 68,1%"},    {'S', 0, "S: 0,0%"},      {'G', 1000, "G: 100,0%"},
+      {'G', -1000, "G: -100,0%"}, {'W', -681, "W: -68,1%"}, {'W', -10, "W: -1,0%"},
+      {'W', 9, "W: 0,9%"},       {'K', -5, "K: -0,5%"},    {'K', -1, "K: -0,1%"},
+      {'K', -9, "K: -0,9%"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(PercentText(r.letter, r.value), r.text);
   PercentParts p = SplitPercent(-5);
   EXPECT_EQ(p.whole, 0);
   EXPECT_EQ(p.tenths, 5);
@@ -73,8 +71,9 @@ TEST(RhythmLabels, SettingsReplaceSlotsUnlessEmpty) {
   p.Set("TidewellText", "C1", "");
   p.Set("TidewellText", "C2", "A Anders");
   p.Set("TidewellText", "C3", "Z Ein sehr langer Name der nicht passt");
-  for (int r = 3; r < 7; ++r) p.Set("TidewellText", "C" + std::to_string(r + 1), "Q Quer");
+  for (int r = 4; r < 7; ++r) p.Set("TidewellText", "C" + std::to_string(r + 1), "Q Quer");
   RhythmLabels l = LoadRhythmLabels(p);
+  EXPECT_EQ(l[3].SettingText(), "I Intuition") << "an absent key keeps the built-in label";
   EXPECT_EQ(l[0].Letter(), 'K');
   EXPECT_STREQ(l[0].Name(), "Körper");
   EXPECT_EQ(l[1].Letter(), 'A');
@@ -82,16 +81,6 @@ TEST(RhythmLabels, SettingsReplaceSlotsUnlessEmpty) {
   EXPECT_EQ(l[2].Letter(), 'Z');
   EXPECT_EQ(std::string(l[2].Name()), std::string("Ein sehr langer Name der nicht passt").substr(0, 30));
   EXPECT_STREQ(l[6].Name(), "Quer");
-}
-
-TEST(RhythmLabels, AbsentKeyKeepsTheBuiltInLabel) {
-  MemoryProfile p;
-  p.Set("TidewellText", "C2", "A Anders");
-  RhythmLabels l = LoadRhythmLabels(p);
-  EXPECT_EQ(l[0].Letter(), 'K');
-  EXPECT_STREQ(l[0].Name(), "Körper");
-  EXPECT_EQ(l[1].Letter(), 'A');
-  EXPECT_EQ(l[6].Letter(), 'W');
 }
 
 TEST(RhythmLabels, SaveWritesLetterBlankNameAndReadsBack) {

@@ -18,16 +18,25 @@ TEST(SearchConditions, DefaultsWithoutSettings) {
   EXPECT_EQ(ConditionListName(c.conditions[0], "(ohne Namen)"), "(ohne Namen)");
 }
 
-TEST(SearchConditions, SearchEndIsNormalized) {
-  MemoryProfile p;
-  p.Set("TidewellConditions", "SearchEnd", "0");
-  EXPECT_EQ(LoadSearchConditions(p).searchEnd, kLastCalendarDay);
-  p.Set("TidewellConditions", "SearchEnd", "164359");
-  EXPECT_EQ(LoadSearchConditions(p).searchEnd, kLastCalendarDay);
-  p.Set("TidewellConditions", "SearchEnd", "150000xyz");
-  EXPECT_EQ(LoadSearchConditions(p).searchEnd, 150000);
-  p.Set("TidewellConditions", "SearchEnd", "");
-  EXPECT_EQ(LoadSearchConditions(p).searchEnd, 149747);
+TEST(SearchConditions, SearchEndAndCurrentAreNormalized) {
+  const struct {
+    const char* key;
+    const char* stored;
+    int32_t SearchConditions::*field;
+    int32_t expected;
+  } rows[] = {
+      {"SearchEnd", "0", &SearchConditions::searchEnd, kLastCalendarDay},
+      {"SearchEnd", "164359", &SearchConditions::searchEnd, kLastCalendarDay},
+      {"SearchEnd", "150000xyz", &SearchConditions::searchEnd, 150000},
+      {"SearchEnd", "", &SearchConditions::searchEnd, 149747},
+      {"Cond", "8", &SearchConditions::current, 0},  // outside the eight: the first
+      {"Cond", "-1", &SearchConditions::current, 0},
+  };
+  for (const auto& r : rows) {
+    MemoryProfile p;
+    p.Set("TidewellConditions", r.key, r.stored);
+    EXPECT_EQ(LoadSearchConditions(p).*r.field, r.expected) << r.key << "=" << r.stored;
+  }
 }
 
 TEST(SearchConditions, WordListsFillOddThenEvenCondition) {
@@ -49,14 +58,6 @@ TEST(SearchConditions, WordListsFillOddThenEvenCondition) {
   EXPECT_EQ(c.conditions[6].words[1], 2u);
   EXPECT_EQ(c.conditions[6].words[2], 0u);
   EXPECT_EQ(c.conditions[6].words[3], 7u);
-}
-
-TEST(SearchConditions, CurrentOutsideTheEightFallsBackToTheFirst) {
-  MemoryProfile p;
-  p.Set("TidewellConditions", "Cond", "8");
-  EXPECT_EQ(LoadSearchConditions(p).current, 0);
-  p.Set("TidewellConditions", "Cond", "-1");
-  EXPECT_EQ(LoadSearchConditions(p).current, 0);
 }
 
 TEST(SearchConditions, SaveWritesFourteenWordsPerKeyAndReadsBack) {

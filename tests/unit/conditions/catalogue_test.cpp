@@ -20,21 +20,12 @@ TEST(ConditionCatalogue, HasOneEndMarkerAfterEntry172) {
   for (int i = 0; i <= kCondEntryCount; ++i) EXPECT_EQ(Flags(i) & kCondStateMask, 0u) << i;
 }
 
-TEST(ConditionCatalogue, CountsPerKind) {
-  int roots = 0, categories = 0, subgroups = 0, leaves = 0, switches = 0;
+TEST(ConditionCatalogue, EveryEntryIsExactlyOneKind) {
   for (int i = 0; i < kCondEntryCount; ++i) {
-    if (Has(i, kCondRoot)) ++roots;
-    if (IsConditionCategory(i)) ++categories;
-    if (IsConditionSubgroup(i)) ++subgroups;
-    if (IsConditionLeaf(i)) ++leaves;
-    if (Has(i, kCondSwitch)) ++switches;
+    const int kinds = Has(i, kCondRoot) + IsConditionCategory(i) + IsConditionSubgroup(i) +
+                      IsConditionLeaf(i) + Has(i, kCondSwitch);
+    EXPECT_EQ(kinds, 1) << i;
   }
-  EXPECT_EQ(roots, 1);
-  EXPECT_EQ(categories, 9);
-  EXPECT_EQ(subgroups, 8);
-  EXPECT_EQ(leaves, 154);
-  EXPECT_EQ(switches, 1);
-  EXPECT_EQ(roots + categories + subgroups + leaves + switches, kCondEntryCount);
   EXPECT_TRUE(Has(kCondSignSwitch, kCondSwitch));
   EXPECT_TRUE(Has(kCondSignSwitch, kCondNoImage));
 }
@@ -111,15 +102,6 @@ TEST(ConditionCatalogue, ParentAndChildFlagsAgree) {
   }
 }
 
-TEST(ConditionCatalogue, ExcludeFirstOnCategoriesButSignsAndOnBothSignGroups) {
-  std::set<int> expected = {kCondPhaseCategory,   kCondHeightCategory,  kCondDistanceCategory,
-                            kCondMoonSignGroup,   kCondSunSignGroup,    kCondNodeCategory,
-                            kCondSeasonCategory,  kCondMonthCategory,   kCondWeekdayCategory,
-                            kCondFixedCategory};
-  for (int i = 0; i < kCondEntryCount; ++i)
-    EXPECT_EQ(Has(i, kCondExcludeFirst), expected.count(i) == 1) << i;
-}
-
 // Each field's leaves, in tree order, run through its slots 0..n-1.
 TEST(ConditionCatalogue, LeavesRunThroughTheirFieldSlotsInOrder) {
   const std::map<int, int> slotsPerField = {
@@ -158,6 +140,7 @@ TEST(ConditionCatalogue, EveryLeafOwnsTwoBitsOfItsOwnField) {
     if (!IsConditionLeaf(i)) continue;
     const ConditionEntry& e = kConditionCatalogue[i];
     const int width = ConditionFieldWidth(i);
+    EXPECT_EQ(width, IsDayWordEntry(i) ? 2 : e.offset == kOffSeasonCond ? 1 : 4) << i;
     EXPECT_LE(e.shift + 2, width * 8) << i;
     EXPECT_LE(e.offset + width, 136) << "condition fields end before the run-time handles";
     RecoRecord r;
@@ -176,46 +159,6 @@ TEST(ConditionCatalogue, EveryLeafOwnsTwoBitsOfItsOwnField) {
     EXPECT_EQ(changed, 2) << "entry " << i;
   }
   EXPECT_EQ(used.size(), 154u * 2);
-}
-
-TEST(ConditionCatalogue, LabelsAsTranscribed) {
-  const std::map<int, int> labels = {
-      {0, 3520},  {1, 3522},  {2, 3523},  {3, 3524},  {4, 3551},  {10, 3557}, {11, 3529},
-      {16, 3534}, {17, 3525}, {18, 3526}, {19, 3535}, {25, 3541}, {26, 3545}, {31, 3550},
-      {32, 3558}, {33, 3561}, {34, 3562}, {35, 3568}, {37, 3570}, {39, 3571}, {41, 3573},
-      {42, 3563}, {43, 3564}, {44, 3574}, {46, 3576}, {48, 3565}, {50, 3567}, {51, 3577},
-      {52, 3578}, {53, 3579}, {54, 3586}, {56, 3588}, {58, 3589}, {60, 3591}, {61, 3580},
-      {62, 3581}, {63, 3592}, {65, 3594}, {67, 3583}, {69, 3585}, {70, 3610}, {71, 3611},
-      {84, 3612}, {85, 3614}, {98, 3699}, {114, 3627}, {119, 3658}, {132, 3671},
-      {140, 3679}, {172, 3682}};
-  for (auto [i, label] : labels) EXPECT_EQ(kConditionCatalogue[i].label, label) << i;
-  // Ranges that run in slot order.
-  for (int s = 0; s < 12; ++s) {
-    EXPECT_EQ(kConditionCatalogue[72 + s].label, 3615 + s);
-    EXPECT_EQ(kConditionCatalogue[86 + s].label, 3615 + s);
-    EXPECT_EQ(kConditionCatalogue[120 + s].label, 3659 + s);
-  }
-  for (int s = 0; s < 15; ++s) EXPECT_EQ(kConditionCatalogue[99 + s].label, 3595 + s);
-  for (int s = 0; s < 4; ++s) EXPECT_EQ(kConditionCatalogue[115 + s].label, 3628 + s);
-  for (int s = 0; s < 7; ++s) EXPECT_EQ(kConditionCatalogue[133 + s].label, 3672 + s);
-  for (int k = 0; k < kCondFixedDayCount; ++k)
-    EXPECT_EQ(kConditionCatalogue[kCondFirstFixedDay + k].label, 3681);
-  // The steady-state leaves (slots 4 and 12) of height and distance repeat their group's label.
-  for (int group : {34, 43, 53, 62})
-    EXPECT_EQ(kConditionCatalogue[group + 4].label, kConditionCatalogue[group].label) << group;
-}
-
-TEST(ConditionCatalogue, WideFlagMatchesTheFieldWidth) {
-  for (int i = 0; i < kCondEntryCount; ++i) {
-    if (!IsConditionLeaf(i)) continue;
-    const int offset = kConditionCatalogue[i].offset;
-    if (IsDayWordEntry(i))
-      EXPECT_EQ(ConditionFieldWidth(i), 2) << i;
-    else if (offset == kOffSeasonCond)
-      EXPECT_EQ(ConditionFieldWidth(i), 1) << i;
-    else
-      EXPECT_EQ(ConditionFieldWidth(i), 4) << i;
-  }
 }
 
 }  // namespace

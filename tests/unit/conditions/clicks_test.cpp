@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "condition_test_util.h"
 #include "reco/condition_clicks.h"
 
 namespace tw {
 namespace {
-
-constexpr int kMonth0 = 120;
-constexpr int kMoonSign0 = 72;
-constexpr int kSunSign0 = 86;
 
 std::vector<int> States(const ConditionState& st, int first, int last) {
   std::vector<int> v;

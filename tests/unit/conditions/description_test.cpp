@@ -2,17 +2,12 @@
 
 #include <string>
 
-#include "fake_texts.h"
+#include "condition_test_util.h"
 #include "reco/condition_clicks.h"
 #include "reco/condition_description.h"
 
 namespace tw {
 namespace {
-
-constexpr int kMonth0 = 120;
-constexpr int kWeekday0 = 133;
-constexpr int kMoonSign0 = 72;
-constexpr int kSunSign0 = 86;
 
 // The description with every control word removed, so tests read the words in order.
 std::string Words(const std::string& rtf) {

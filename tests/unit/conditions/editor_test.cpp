@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "fake_texts.h"
+#include "condition_test_util.h"
 #include "reco/condition_editor.h"
 
 namespace tw {
 namespace {
-
-constexpr int kMonth0 = 120;
-constexpr int kWeekday0 = 133;
 
 RecoRecord NewRecord() {
   RecoRecord r;

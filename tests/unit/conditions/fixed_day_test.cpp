@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_texts.h"
+#include "condition_test_util.h"
 #include "reco/condition_fixed_day.h"
 #include "reco/condition_texts.h"
 

@@ -3,17 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "fake_texts.h"
+#include "condition_test_util.h"
 #include "reco/condition_clicks.h"
 #include "reco/condition_save.h"
 
 namespace tw {
 namespace {
-
-constexpr int kMonth0 = 120;
-constexpr int kWeekday0 = 133;
-constexpr int kMoonSign0 = 72;
-constexpr int kSunSign0 = 86;
 
 TEST(ConditionSave, RequiredMonthSlotFiveStores0x555955) {
   RecoRecord r;

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "fake_texts.h"
+#include "condition_test_util.h"
 #include "reco/condition_state.h"
 
 namespace tw {
 namespace {
-
-constexpr int kMonth0 = 120;  // month leaf of January
-constexpr int kWeekday0 = 133;
 
 TEST(ConditionStateLoad, FreshStateHasNoConditionsAndOneEmptyFixedDay) {
   ConditionState st;

@@ -21,6 +21,10 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
 TEST(Cp1252, KnownCharacters) {
   EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
   EXPECT_EQ(Cp1252ToUtf8("\xE4"), "\xC3\xA4");      // ä
+  EXPECT_EQ(Cp1252ToUtf8("\x84"), "\xE2\x80\x9E");  // low double quote
+  EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");      // unassigned: kept as C1
+  EXPECT_EQ(Cp1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
+  EXPECT_EQ(Cp1252ToUtf8("ü"), "\xC3\xBC");  // literals of the core are CP1252 in every build
   std::string out;
   ASSERT_TRUE(Utf8ToCp1252("\xEF\xBB\xBF" "K\xC3\xB6rper \xE2\x80\x93 \xE2\x82\xAC", &out));
   EXPECT_EQ(out, "K\xF6rper \x96 \x80");

@@ -11,33 +11,35 @@ LocaleValues Order(int order) {
   return loc;
 }
 
-TEST(ParseDate, DayMonthYearClampsEveryField) {
+TEST(ParseDate, ClampsEveryFieldAndToleratesSeparatorsAndGaps) {
   const LocaleValues de = Order(1);
-  EXPECT_EQ(ParseDate("1.2.3", de), DayFromDate(1903, 2, 1));
-  EXPECT_EQ(ParseDate("05.3.05", de), DayFromDate(1905, 3, 5));
-  EXPECT_EQ(ParseDate("31.2.2000", de), DayFromDate(2000, 2, 29));
-  EXPECT_EQ(ParseDate("31.2.2001", de), DayFromDate(2001, 2, 28));
-  EXPECT_EQ(ParseDate("31.4.2001", de), DayFromDate(2001, 4, 30));
-  EXPECT_EQ(ParseDate("15.13.1999", de), DayFromDate(1999, 12, 15));
-  EXPECT_EQ(ParseDate("0.0.1999", de), DayFromDate(1999, 1, 1));
-  EXPECT_EQ(ParseDate("1.1.2100", de), kLastCalendarDay);
-  EXPECT_EQ(ParseDate("1.1.2050", de), kLastCalendarDay);
-  EXPECT_EQ(ParseDate("31.12.2049", de), kLastCalendarDay);
-  EXPECT_EQ(ParseDate("1.1.1500", de), DayFromDate(1600, 1, 1));
-  EXPECT_EQ(ParseDate("29.2.1600", de), DayFromDate(1600, 2, 29));
-}
-
-TEST(ParseDate, SeparatorsAndMissingFields) {
-  const LocaleValues de = Order(1);
-  EXPECT_EQ(ParseDate("24 / 12 - 1999", de), DayFromDate(1999, 12, 24));
-  EXPECT_EQ(ParseDate("  24.12.1999  ", de), DayFromDate(1999, 12, 24));
-  // Missing year reads as 0, which is 1900.
-  EXPECT_EQ(ParseDate("24.12", de), DayFromDate(1900, 12, 24));
-  EXPECT_EQ(ParseDate("", de), DayFromDate(1900, 1, 1));
-  EXPECT_EQ(ParseDate("abc", de), DayFromDate(1900, 1, 1));
-  // Absurdly long digit runs neither overflow nor run past the field.
-  EXPECT_EQ(ParseDate("1.1.99999999999999999999999", de), kLastCalendarDay);
-  EXPECT_EQ(ParseDate("99999999999999.1.2000", de), DayFromDate(2000, 1, 31));
+  const struct {
+    const char* text;
+    DayNumber day;
+  } rows[] = {
+      {"1.2.3", DayFromDate(1903, 2, 1)},
+      {"05.3.05", DayFromDate(1905, 3, 5)},
+      {"31.2.2000", DayFromDate(2000, 2, 29)},
+      {"31.2.2001", DayFromDate(2001, 2, 28)},
+      {"31.4.2001", DayFromDate(2001, 4, 30)},
+      {"15.13.1999", DayFromDate(1999, 12, 15)},
+      {"0.0.1999", DayFromDate(1999, 1, 1)},
+      {"1.1.2100", kLastCalendarDay},
+      {"1.1.2050", kLastCalendarDay},
+      {"31.12.2049", kLastCalendarDay},
+      {"1.1.1500", DayFromDate(1600, 1, 1)},
+      {"29.2.1600", DayFromDate(1600, 2, 29)},
+      {"24 / 12 - 1999", DayFromDate(1999, 12, 24)},
+      {"  24.12.1999  ", DayFromDate(1999, 12, 24)},
+      // A missing year reads as 0, which is 1900.
+      {"24.12", DayFromDate(1900, 12, 24)},
+      {"", DayFromDate(1900, 1, 1)},
+      {"abc", DayFromDate(1900, 1, 1)},
+      // Absurdly long digit runs neither overflow nor run past the field.
+      {"1.1.99999999999999999999999", kLastCalendarDay},
+      {"99999999999999.1.2000", DayFromDate(2000, 1, 31)},
+  };
+  for (const auto& r : rows) EXPECT_EQ(ParseDate(r.text, de), r.day) << r.text;
 }
 
 TEST(ParseDate, ShortTextIsNotReadPastItsEnd) {

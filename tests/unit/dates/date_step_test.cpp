@@ -5,45 +5,44 @@
 namespace tw {
 namespace {
 
-TEST(StepDay, MonthOverflowRunsIntoFollowingMonth) {
-  EXPECT_EQ(StepDay(DayFromDate(2001, 1, 31), kStepMonths, 1), DayFromDate(2001, 3, 3));
-  EXPECT_EQ(StepDay(DayFromDate(2000, 1, 31), kStepMonths, 1), DayFromDate(2000, 3, 2));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 3, 31), kStepMonths, -1), DayFromDate(2001, 3, 3));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 5, 15), kStepMonths, 1), DayFromDate(2001, 6, 15));
-}
-
-TEST(StepDay, MonthWrapsOverYearEnds) {
-  EXPECT_EQ(StepDay(DayFromDate(2001, 12, 15), kStepMonths, 1), DayFromDate(2002, 1, 15));
-  EXPECT_EQ(StepDay(DayFromDate(2002, 1, 15), kStepMonths, -1), DayFromDate(2001, 12, 15));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 11, 15), kStepMonths, 1), DayFromDate(2001, 12, 15));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 12, 15), kStepMonths, 12), DayFromDate(2002, 12, 15));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 6, 15), kStepMonths, -18), DayFromDate(1999, 12, 15));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 6, 15), kStepMonths, 25), DayFromDate(2003, 7, 15));
-}
-
-TEST(StepDay, DaysAcrossMonthAndYearEnds) {
-  EXPECT_EQ(StepDay(DayFromDate(2000, 2, 28), kStepDays, 1), DayFromDate(2000, 2, 29));
-  EXPECT_EQ(StepDay(DayFromDate(2000, 2, 29), kStepDays, 1), DayFromDate(2000, 3, 1));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 2, 28), kStepDays, 1), DayFromDate(2001, 3, 1));
-  EXPECT_EQ(StepDay(DayFromDate(2000, 3, 1), kStepDays, -1), DayFromDate(2000, 2, 29));
-  EXPECT_EQ(StepDay(DayFromDate(2001, 1, 1), kStepDays, -1), DayFromDate(2000, 12, 31));
-  EXPECT_EQ(StepDay(DayFromDate(2000, 12, 31), kStepDays, 1), DayFromDate(2001, 1, 1));
-}
-
-TEST(StepDay, YearsAndLeapDay) {
-  EXPECT_EQ(StepDay(DayFromDate(2000, 2, 29), kStepYears, 1), DayFromDate(2001, 3, 1));
-  EXPECT_EQ(StepDay(DayFromDate(2000, 2, 29), kStepYears, 4), DayFromDate(2004, 2, 29));
-  EXPECT_EQ(StepDay(DayFromDate(2000, 7, 4), 0, -1), DayFromDate(1999, 7, 4));  // any other unit
-  EXPECT_EQ(StepDay(DayFromDate(2000, 7, 4), 99, 1), DayFromDate(2001, 7, 4));
-}
-
-TEST(StepDay, DayOverflowUsesTheStartingYearsFebruary) {
-  // From a common year into a leap year's February: 31 - 28 = 3 days into March.
-  EXPECT_EQ(StepDay(DayFromDate(2003, 12, 31), kStepMonths, 2), DayFromDate(2004, 3, 3));
-  // From a leap year into a common year's February: 29 February is kept and becomes 1 March.
-  EXPECT_EQ(StepDay(DayFromDate(2004, 1, 29), kStepMonths, 13), DayFromDate(2005, 3, 1));
-  // 30 - 29 (the starting year's February) = 1 day into March, not 30 - 28.
-  EXPECT_EQ(StepDay(DayFromDate(2004, 1, 30), kStepMonths, 13), DayFromDate(2005, 3, 1));
+TEST(StepDay, OverflowWrapsLeapDaysAndUnits) {
+  const struct {
+    int y, m, d, unit, amount, toY, toM, toD;
+  } rows[] = {
+      // A day past the month's end runs into the following month.
+      {2001, 1, 31, kStepMonths, 1, 2001, 3, 3},
+      {2000, 1, 31, kStepMonths, 1, 2000, 3, 2},
+      {2001, 3, 31, kStepMonths, -1, 2001, 3, 3},
+      {2001, 5, 15, kStepMonths, 1, 2001, 6, 15},
+      // Months wrap over year ends.
+      {2001, 12, 15, kStepMonths, 1, 2002, 1, 15},
+      {2002, 1, 15, kStepMonths, -1, 2001, 12, 15},
+      {2001, 11, 15, kStepMonths, 1, 2001, 12, 15},
+      {2001, 12, 15, kStepMonths, 12, 2002, 12, 15},
+      {2001, 6, 15, kStepMonths, -18, 1999, 12, 15},
+      {2001, 6, 15, kStepMonths, 25, 2003, 7, 15},
+      // Days across month and year ends.
+      {2000, 2, 28, kStepDays, 1, 2000, 2, 29},
+      {2000, 2, 29, kStepDays, 1, 2000, 3, 1},
+      {2001, 2, 28, kStepDays, 1, 2001, 3, 1},
+      {2000, 3, 1, kStepDays, -1, 2000, 2, 29},
+      {2001, 1, 1, kStepDays, -1, 2000, 12, 31},
+      {2000, 12, 31, kStepDays, 1, 2001, 1, 1},
+      // Years and the leap day; any other unit counts as years.
+      {2000, 2, 29, kStepYears, 1, 2001, 3, 1},
+      {2000, 2, 29, kStepYears, 4, 2004, 2, 29},
+      {2000, 7, 4, 0, -1, 1999, 7, 4},
+      {2000, 7, 4, 99, 1, 2001, 7, 4},
+      // The overflow uses the starting year's February: 31 - 28 = 3 days into March ...
+      {2003, 12, 31, kStepMonths, 2, 2004, 3, 3},
+      // ... 29 February kept from a leap year becomes 1 March ...
+      {2004, 1, 29, kStepMonths, 13, 2005, 3, 1},
+      // ... and 30 - 29 = 1 day into March, not 30 - 28.
+      {2004, 1, 30, kStepMonths, 13, 2005, 3, 1},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(StepDay(DayFromDate(r.y, r.m, r.d), r.unit, r.amount), DayFromDate(r.toY, r.toM, r.toD))
+        << r.y << "-" << r.m << "-" << r.d << " unit " << r.unit << " by " << r.amount;
 }
 
 TEST(StepDay, ClampedToCalendarRange) {

@@ -264,11 +264,5 @@ TEST_F(SpecialDaysFiles, SaveFailureShowsPathAndKeepsTable) {
   EXPECT_EQ(sink.entries[0].args[0], dataDir_ + "no_such_dir/TwHd.dat");
 }
 
-TEST_F(SpecialDaysFiles, FileNames) {
-  EXPECT_EQ(SpecialDayTable::FileName("C:\\Tw\\", kSpecialHoliday, false), "C:\\Tw\\TwHd.dat");
-  EXPECT_EQ(SpecialDayTable::FileName("d/", kSpecialNameDay, true), "d/TwNd.bak");
-  EXPECT_EQ(SpecialDayTable::FileName("", kSpecialBirthday, false), "TwBd.dat");
-}
-
 }  // namespace
 }  // namespace tw

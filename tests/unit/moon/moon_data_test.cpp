@@ -135,11 +135,21 @@ TEST_F(MoonDataFull, ClosedStoreFetchesNothingAndCanBeReopened) {
   EXPECT_TRUE(sink.entries.empty());
 }
 
-TEST(MoonDataOpen, MissingFileShowsItsFullPath) {
+// A file of its own per test, `records` long (-1: none at all).
+class MoonDataFile : public ::testing::Test {
+ protected:
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  bool Open(int records) {
+    if (records >= 0 && !WriteMoonFile(dir, records, true)) return false;
+    return moon.Open(dir);
+  }
+  std::string dir = MakeTempDir("moonfile");
   RecordingSink sink;
-  MoonData moon(sink);
-  std::string dir = MakeTempDir("moonmissing");
-  EXPECT_FALSE(moon.Open(dir));
+  MoonData moon{sink};
+};
+
+TEST_F(MoonDataFile, MissingFileShowsItsFullPath) {
+  EXPECT_FALSE(Open(-1));
   EXPECT_FALSE(moon.IsOpen());
   ASSERT_EQ(sink.entries.size(), 1u);
   EXPECT_EQ(sink.entries[0].id, kMsgMoonFileMissing);
@@ -148,16 +158,10 @@ TEST(MoonDataOpen, MissingFileShowsItsFullPath) {
   EXPECT_EQ(sink.entries[0].args[0], dir + "Moon.dat");
   EXPECT_EQ(moon.Fetch(140000), nullptr);
   EXPECT_EQ(sink.entries.size(), 1u);
-  std::filesystem::remove_all(dir);
 }
 
-TEST(MoonDataShortFile, FailsAtTheFirstWindowPastItsEndNotAtOpening) {
-  RecordingSink sink;
-  MoonData moon(sink);
-  std::string dir = MakeTempDir("moonshort");
-  // Enough for the first window and a little more.
-  ASSERT_TRUE(WriteMoonFile(dir, 5000, true));
-  ASSERT_TRUE(moon.Open(dir));
+TEST_F(MoonDataFile, ShortFileFailsAtTheFirstWindowPastItsEndNotAtOpening) {
+  ASSERT_TRUE(Open(5000));  // enough for the first window and a little more
   EXPECT_TRUE(sink.entries.empty());
 
   ASSERT_NE(moon.Fetch(kFirstMoonDay + 2047), nullptr);  // first window: days 0 .. 4095
@@ -180,31 +184,20 @@ TEST(MoonDataShortFile, FailsAtTheFirstWindowPastItsEndNotAtOpening) {
   EXPECT_EQ(moon.Fetch(kFirstMoonDay), nullptr);
   EXPECT_EQ(moon.Fetch(kFirstMoonDay + 4100), nullptr);
   EXPECT_EQ(sink.entries.size(), 1u);
-  std::filesystem::remove_all(dir);
 }
 
-TEST(MoonDataShortFile, FileOneRecordShortFailsOnlyForTheLastWindow) {
-  RecordingSink sink;
-  MoonData moon(sink);
-  std::string dir = MakeTempDir("moonminus1");
-  ASSERT_TRUE(WriteMoonFile(dir, kMoonFileRecords - 1, true));
-  ASSERT_TRUE(moon.Open(dir));
+TEST_F(MoonDataFile, FileOneRecordShortFailsOnlyForTheLastWindow) {
+  ASSERT_TRUE(Open(kMoonFileRecords - 1));
   EXPECT_NE(moon.Fetch(kLastMoonDay - 5000), nullptr);
   EXPECT_TRUE(sink.entries.empty());
   EXPECT_EQ(moon.Fetch(kLastMoonDay - 100), nullptr);  // clamped to the last window
   EXPECT_TRUE(sink.Has(kMsgMoonFileRead));
-  std::filesystem::remove_all(dir);
 }
 
-TEST(MoonDataShortFile, EmptyFileOpensAndFailsAtTheFirstFetch) {
-  RecordingSink sink;
-  MoonData moon(sink);
-  std::string dir = MakeTempDir("moonempty");
-  ASSERT_TRUE(WriteMoonFile(dir, 0, false));
-  ASSERT_TRUE(moon.Open(dir));
+TEST_F(MoonDataFile, EmptyFileOpensAndFailsAtTheFirstFetch) {
+  ASSERT_TRUE(Open(0));
   EXPECT_EQ(moon.Fetch(kFirstMoonDay), nullptr);
   EXPECT_TRUE(sink.Has(kMsgMoonFileRead));
-  std::filesystem::remove_all(dir);
 }
 
 TEST(MemoryMoonData, ServesItsRangeOnly) {

@@ -7,57 +7,41 @@ namespace {
 
 MoonDayRecord Quiet() { return EmptyMoonRecord(); }
 
-TEST(MoonDerived, ElementAndSeasonOfTheDay) {
+TEST(MoonDerived, ElementAndSeason) {
   EXPECT_EQ(ElementOf(0), kElementFire);    // Aries
   EXPECT_EQ(ElementOf(5), kElementEarth);   // Virgo
   EXPECT_EQ(ElementOf(11), kElementWater);  // Pisces
-  MoonDayRecord r = Quiet();
-  r.SetSunConstellation(6);  // the season never follows the constellation
-  r.SetSunSign(2);
-  EXPECT_EQ(SeasonOfDay(r), 0);
-  r.SetSunSign(3);
-  EXPECT_EQ(SeasonOfDay(r), 1);
-  r.SetSunSign(11);
-  EXPECT_EQ(SeasonOfDay(r), 3);
-}
-
-TEST(MoonDerived, SeasonStartedOnAnEventDay) {
-  MoonDayRecord r = Quiet();
-  r.SetEventTime(MoonEvent::Season, 600);
-  r.SetSunSign(0);
-  EXPECT_EQ(SeasonStarted(r), 0);
-  r.SetSunSign(3);
-  EXPECT_EQ(SeasonStarted(r), 1);
-  r.SetSunSign(6);
-  EXPECT_EQ(SeasonStarted(r), 2);
-  r.SetSunSign(9);
-  EXPECT_EQ(SeasonStarted(r), 3);
-  // The sign before a season start counts for the new season; Pisces stays in range.
-  r.SetSunSign(2);
-  EXPECT_EQ(SeasonStarted(r), 1);
-  r.SetSunSign(11);
-  EXPECT_EQ(SeasonStarted(r), 0);
+  // The season of a day follows the sun sign, never the constellation; on a season-start
+  // day the sign before a start already counts for the new season, and Pisces wraps.
+  const struct {
+    int sunSign, season, started;
+  } rows[] = {{0, 0, 0}, {2, 0, 1}, {3, 1, 1}, {6, 2, 2}, {9, 3, 3}, {11, 3, 0}};
+  for (const auto& r : rows) {
+    MoonDayRecord m = Quiet();
+    m.SetSunConstellation(6);
+    m.SetSunSign(r.sunSign);
+    EXPECT_EQ(SeasonOfDay(m), r.season) << r.sunSign;
+    m.SetEventTime(MoonEvent::Season, 600);
+    EXPECT_EQ(SeasonStarted(m), r.started) << r.sunSign;
+  }
 }
 
 TEST(MoonDerived, PhasePictureWithoutEvent) {
-  MoonDayRecord r = Quiet();
-  r.SetIllumination(50);
-  r.SetWaxing(true);
-  EXPECT_EQ(PhasePicture(r), 10);
-  r.SetWaxing(false);
-  EXPECT_EQ(PhasePicture(r), 30);
-  r.SetIllumination(0);
-  EXPECT_EQ(PhasePicture(r), 40);
-  r.SetWaxing(true);
-  EXPECT_EQ(PhasePicture(r), 40);
-  r.SetIllumination(100);
-  EXPECT_EQ(PhasePicture(r), 20);
-  r.SetIllumination(4);  // q = 0 waxing: the new moon picture, never 0
-  EXPECT_EQ(PhasePicture(r), 40);
-  r.SetIllumination(99);
-  EXPECT_EQ(PhasePicture(r), 19);
-  r.SetWaxing(false);
-  EXPECT_EQ(PhasePicture(r), 21);
+  const struct {
+    int illumination;
+    bool waxing;
+    int picture;
+  } rows[] = {
+      {50, true, 10}, {50, false, 30}, {0, false, 40},  {0, true, 40},   {100, true, 20},
+      {4, true, 40},  // q = 0 waxing: the new moon picture, never 0
+      {99, true, 19}, {99, false, 21},
+  };
+  for (const auto& r : rows) {
+    MoonDayRecord m = Quiet();
+    m.SetIllumination(r.illumination);
+    m.SetWaxing(r.waxing);
+    EXPECT_EQ(PhasePicture(m), r.picture) << r.illumination << (r.waxing ? " waxing" : " waning");
+  }
 }
 
 TEST(MoonDerived, PhasePictureOnEventDaysAndDamagedValues) {

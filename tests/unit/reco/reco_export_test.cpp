@@ -11,12 +11,7 @@ using testing::MakeReco;
 
 const std::array<std::string, 3> kLabels = {"Pflanzen/Tiere", "Gesundheit", "Allgemein"};
 
-TEST(RecoExport, EmptyTableGivesTheThreeCategoryLines) {
-  RecoTables t;
-  EXPECT_EQ(RecoExportText(t, kLabels), "Pflanzen/Tiere\r\nGesundheit\r\nAllgemein\r\n");
-}
-
-TEST(RecoExport, GroupsIndentMembersAndFollowDisplayOrder) {
+TEST(RecoExport, GroupsIndentMembersEmptyCategoriesStayAndDisplayOrderRules) {
   RecoTables t;
   t.Occupy(4, MakeReco("Zwiebeln stecken", 1));
   t.Occupy(1, MakeReco("Aussaat", 1, -40));

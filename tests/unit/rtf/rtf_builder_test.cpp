@@ -64,56 +64,54 @@ TEST(RtfHeader, FaceNameCannotBreakTheFontTable) {
   EXPECT_NE(h.find("\\fprq2 BadFacex;}"), std::string::npos);
 }
 
-TEST(RtfControls, FontSizesFromTenthsOfAPoint) {
-  EXPECT_EQ(Controls(kRtfNormal), "\\f1\\fs20 ");
-  EXPECT_EQ(Controls(kRtfSmall), "\\f1\\fs13 ");
-  EXPECT_EQ(Controls(kRtfHalf), "\\f1\\fs10 ");
-  EXPECT_EQ(Controls(kRtfSub), "\\sub\\fs10 ");
-  EXPECT_EQ(Controls(kRtfLarge), "\\f1\\fs30 ");
-  EXPECT_EQ(Controls(kRtfSymbol), "\\f2\\fs20 ");
-  EXPECT_EQ(Controls(kRtfNoSuperSub), "\\nosupersub\\fs20 ");
-  // The print font's own size (110 -> 22 half-points) for every non-zero choice.
-  EXPECT_EQ(Controls(kRtfNormal, 1), "\\f1\\fs22 ");
-  EXPECT_EQ(Controls(kRtfSmall, 2), "\\f1\\fs14 ");
+// One control set and font choice (0 screen, 1 print, 2 monochrome print) per row.
+TEST(RtfControls, SizesPrioritySwitchesAndColours) {
+  const struct {
+    uint32_t set;
+    int fontChoice;
+    const char* rtf;
+  } rows[] = {
+      // Font sizes from tenths of a point; the print font's own size for any print choice.
+      {kRtfNormal, 0, "\\f1\\fs20 "},
+      {kRtfSmall, 0, "\\f1\\fs13 "},
+      {kRtfHalf, 0, "\\f1\\fs10 "},
+      {kRtfSub, 0, "\\sub\\fs10 "},
+      {kRtfLarge, 0, "\\f1\\fs30 "},
+      {kRtfSymbol, 0, "\\f2\\fs20 "},
+      {kRtfNoSuperSub, 0, "\\nosupersub\\fs20 "},
+      {kRtfNormal, 1, "\\f1\\fs22 "},
+      {kRtfSmall, 2, "\\f1\\fs14 "},
+      // The first font bit in priority order wins.
+      {kRtfSymbol | kRtfNormal | kRtfLarge, 0, "\\f2\\fs20 "},
+      {kRtfNormal | kRtfSmall, 0, "\\f1\\fs20 "},
+      {kRtfSmall | kRtfHalf | kRtfLarge, 0, "\\f1\\fs13 "},
+      {kRtfHalf | kRtfLarge, 0, "\\f1\\fs10 "},
+      {kRtfSub | kRtfNoSuperSub, 0, "\\sub\\fs10 "},
+      // Switches.
+      {kRtfBold, 0, "\\b "},
+      {kRtfBoldOff, 0, "\\b0 "},
+      {kRtfBold | kRtfBoldOff, 0, "\\b0 "},
+      {kRtfItalic, 0, "\\i "},
+      {kRtfItalicOff, 0, "\\i0 "},
+      {kRtfItalic | kRtfItalicOff, 0, "\\i0 \\i "},
+      {kRtfTab, 0, "\\tab "},
+      {kRtfPard, 0, "\\pard\\plain "},
+      // Colour codes are the table index minus one, background before foreground; the
+      // colour bits alone write nothing, and monochrome print writes no colours.
+      {kRtfForeColour | RtfFore(kRtfBlue), 0, "\\cf4 "},
+      {kRtfForeColour | RtfFore(kRtfBlack), 0, "\\cf1 "},
+      {kRtfForeColour | RtfFore(kRtfWater), 0, "\\cf11 "},
+      {kRtfBackColour | RtfBack(kRtfYellow), 0, "\\cb5 "},
+      {kRtfBackColour | kRtfForeColour | RtfBack(kRtfGrey) | RtfFore(kRtfRed), 0, "\\cb7 \\cf2 "},
+      {RtfFore(kRtfRed) | RtfBack(kRtfRed), 0, ""},
+      {kRtfForeColour | RtfFore(kRtfBlue), 2, ""},
+      {kRtfBackColour | kRtfForeColour | kRtfNormal | RtfFore(3), 2, "\\f1\\fs22 "},
+      {kRtfForeColour | RtfFore(kRtfBlue), 1, "\\cf4 "},
+  };
+  for (const auto& r : rows) EXPECT_EQ(Controls(r.set, r.fontChoice), r.rtf) << r.set << "/" << r.fontChoice;
   RtfStyle zero = TenPoint();
   zero.screenFontSize = 0;  // stored 0 means 12 pt
   EXPECT_EQ(Controls(kRtfNormal, 0, 0, zero), "\\f1\\fs24 ");
-}
-
-TEST(RtfControls, FontSelectionTakesTheFirstBitInPriorityOrder) {
-  EXPECT_EQ(Controls(kRtfSymbol | kRtfNormal | kRtfLarge), "\\f2\\fs20 ");
-  EXPECT_EQ(Controls(kRtfNormal | kRtfSmall), "\\f1\\fs20 ");
-  EXPECT_EQ(Controls(kRtfSmall | kRtfHalf | kRtfLarge), "\\f1\\fs13 ");
-  EXPECT_EQ(Controls(kRtfHalf | kRtfLarge), "\\f1\\fs10 ");
-  EXPECT_EQ(Controls(kRtfSub | kRtfNoSuperSub), "\\sub\\fs10 ");
-}
-
-TEST(RtfControls, BoldAndItalicSwitches) {
-  EXPECT_EQ(Controls(kRtfBold), "\\b ");
-  EXPECT_EQ(Controls(kRtfBoldOff), "\\b0 ");
-  EXPECT_EQ(Controls(kRtfBold | kRtfBoldOff), "\\b0 ");
-  EXPECT_EQ(Controls(kRtfItalic), "\\i ");
-  EXPECT_EQ(Controls(kRtfItalicOff), "\\i0 ");
-  EXPECT_EQ(Controls(kRtfItalic | kRtfItalicOff), "\\i0 \\i ");
-  EXPECT_EQ(Controls(kRtfTab), "\\tab ");
-  EXPECT_EQ(Controls(kRtfPard), "\\pard\\plain ");
-}
-
-TEST(RtfControls, ColourCodesAreTableIndexMinusOne) {
-  EXPECT_EQ(Controls(kRtfForeColour | RtfFore(kRtfBlue)), "\\cf4 ");
-  EXPECT_EQ(Controls(kRtfForeColour | RtfFore(kRtfBlack)), "\\cf1 ");
-  EXPECT_EQ(Controls(kRtfForeColour | RtfFore(kRtfWater)), "\\cf11 ");
-  EXPECT_EQ(Controls(kRtfBackColour | RtfBack(kRtfYellow)), "\\cb5 ");
-  // Background before foreground; the colour bits alone write nothing.
-  EXPECT_EQ(Controls(kRtfBackColour | kRtfForeColour | RtfBack(kRtfGrey) | RtfFore(kRtfRed)),
-            "\\cb7 \\cf2 ");
-  EXPECT_EQ(Controls(RtfFore(kRtfRed) | RtfBack(kRtfRed)), "");
-}
-
-TEST(RtfControls, MonochromePrintWritesNoColours) {
-  EXPECT_EQ(Controls(kRtfForeColour | RtfFore(kRtfBlue), 2), "");
-  EXPECT_EQ(Controls(kRtfBackColour | kRtfForeColour | kRtfNormal | RtfFore(3), 2), "\\f1\\fs22 ");
-  EXPECT_EQ(Controls(kRtfForeColour | RtfFore(kRtfBlue), 1), "\\cf4 ");
 }
 
 TEST(RtfControls, EveryControlInItsFixedOrder) {

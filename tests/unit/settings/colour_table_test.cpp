@@ -8,15 +8,6 @@
 namespace tw {
 namespace {
 
-TEST(ColourTable, FixedEntriesAndDefaults) {
-  ColourTable t = DefaultColourTable();
-  const uint32_t expected[kColourCount] = {
-      0xff,   0xff0000, 0xffff,   0xc0c0c0, 0xe7e7e7, 0x808080, 0x800000,
-      0xbf00, 0x8000,   0xff,     0x47a8,   0xa9f5ee, 0xdaa556, 0xff,
-      0xff0000, 0xff00, 0x80ff,   0xff00ff, 0xffff00, 0x4000c0};
-  for (int i = 0; i < kColourCount; ++i) EXPECT_EQ(t.entry[i], expected[i]) << i;
-}
-
 TEST(ColourTable, ShortListChangesOnlyItsSlots) {
   MemoryProfile p;
   p.Set("TidewellColors", "Color", "ff");

@@ -7,32 +7,23 @@
 namespace tw {
 namespace {
 
-TEST(SettingNumber, ReadsUpToTheFirstNonDigit) {
-  EXPECT_EQ(ParseSettingNumber("12abc"), 12);
-  EXPECT_EQ(ParseSettingNumber("-40"), -40);
-  EXPECT_EQ(ParseSettingNumber("abc"), 0);
-  EXPECT_EQ(ParseSettingNumber("-"), 0);
-  EXPECT_EQ(ParseSettingNumber("+5"), 0);
-  EXPECT_EQ(ParseSettingNumber(" 5"), 0);
-  EXPECT_EQ(ParseSettingNumber("7 8"), 7);
-  EXPECT_EQ(ParseSettingNumber("0x10"), 0);
-  EXPECT_EQ(ParseSettingNumber(""), 0);
-  EXPECT_EQ(ParseSettingNumber(nullptr), 0);
-}
-
-TEST(SettingNumber, OnlyFifteenCharactersCount) {
-  // The sixteenth character is never looked at.
-  EXPECT_EQ(ParseSettingNumber("0000000000000123"), 12);
-  EXPECT_EQ(ParseSettingNumber("-0000000000001234"), -12);
-  EXPECT_EQ(ParseSettingNumber("000000000000009"), 9);
-}
-
-TEST(SettingNumber, ValuesBeyondThirtyTwoBitsAreClamped) {
-  EXPECT_EQ(ParseSettingNumber("2147483647"), INT32_MAX);
-  EXPECT_EQ(ParseSettingNumber("2147483648"), INT32_MAX);
-  EXPECT_EQ(ParseSettingNumber("999999999999999"), INT32_MAX);
-  EXPECT_EQ(ParseSettingNumber("-2147483648"), INT32_MIN);
-  EXPECT_EQ(ParseSettingNumber("-99999999999999"), INT32_MIN);
+// Digits up to the first other character, only the first fifteen characters looked at,
+// clamped to 32 bits.
+TEST(SettingNumber, ParsesLikeTheStoredFilesExpect) {
+  const struct {
+    const char* text;
+    int32_t value;
+  } rows[] = {
+      {"12abc", 12},        {"-40", -40},      {"abc", 0},           {"-", 0},
+      {"+5", 0},            {" 5", 0},         {"7 8", 7},           {"0x10", 0},
+      {"", 0},              {nullptr, 0},
+      {"0000000000000123", 12},  // the sixteenth character is never looked at
+      {"-0000000000001234", -12}, {"000000000000009", 9},
+      {"2147483647", INT32_MAX},  {"2147483648", INT32_MAX}, {"999999999999999", INT32_MAX},
+      {"-2147483648", INT32_MIN}, {"-99999999999999", INT32_MIN},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(ParseSettingNumber(r.text), r.value) << (r.text ? r.text : "(null)");
 }
 
 TEST(NumberList, BlankSeparatedWithMissingNumbersZero) {
@@ -71,15 +62,16 @@ TEST(NumberList, FormatsWithSingleBlanks) {
 }
 
 TEST(ColourFormat, LeadingZeroBytesAreLeftOut) {
-  EXPECT_EQ(FormatColour(0x0000ff), "ff");
-  EXPECT_EQ(FormatColour(0xff0000), "ff0000");
-  EXPECT_EQ(FormatColour(0x008000), "8000");
-  EXPECT_EQ(FormatColour(0x000000), "00");
-  EXPECT_EQ(FormatColour(0x000001), "01");
-  EXPECT_EQ(FormatColour(0x000100), "0100");
-  EXPECT_EQ(FormatColour(0x010000), "010000");  // green zero but written: blue is not
-  EXPECT_EQ(FormatColour(0x0a000b), "0a000b");
-  EXPECT_EQ(FormatColour(0xffffffff), "ffffff");
+  const struct {
+    uint32_t colour;
+    const char* text;
+  } rows[] = {
+      {0x0000ff, "ff"},     {0xff0000, "ff0000"}, {0x008000, "8000"},   {0x000000, "00"},
+      {0x000001, "01"},     {0x000100, "0100"},
+      {0x010000, "010000"},  // green zero but written: blue is not
+      {0x0a000b, "0a000b"}, {0xffffffff, "ffffff"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(FormatColour(r.colour), r.text) << r.text;
   const uint32_t list[3] = {0xff, 0, 0x4000c0};
   EXPECT_EQ(FormatColourList(list, 3), "ff,00,4000c0");
 }

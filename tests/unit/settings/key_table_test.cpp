@@ -9,67 +9,16 @@
 namespace tw {
 namespace {
 
-TEST(KeyTable, SectionsAndFileNames) {
-  EXPECT_STREQ(SectionName(0), "General");
-  EXPECT_STREQ(SectionName(6), "RecentFileList");
+TEST(KeyTable, LookupIsCaseBlindAndBounded) {
   EXPECT_EQ(SectionName(7), nullptr);
   EXPECT_EQ(SectionName(-1), nullptr);
-  EXPECT_EQ(FileSectionName(kSectionGeneral), "TidewellGeneral");
-  EXPECT_EQ(FileSectionName(kSectionFonts), "TidewellFonts");
-  EXPECT_EQ(FileSectionName(kSectionColors), "TidewellColors");
-  EXPECT_EQ(FileSectionName(kSectionPrint), "TidewellPrint");
-  EXPECT_EQ(FileSectionName(kSectionConditions), "TidewellConditions");
-  EXPECT_EQ(FileSectionName(kSectionText), "TidewellText");
   EXPECT_EQ(FileSectionName(kSectionRecentFileList), "TidewellRecentFileList");
-}
-
-TEST(KeyTable, PositionsOfKeysAcrossTheTable) {
-  // Fixed positions: a key added or dropped anywhere before them moves these.
-  EXPECT_EQ(kSettingCount, 98);
-  EXPECT_EQ(FindSetting("Path"), 0);
-  EXPECT_EQ(FindSetting("Height"), 4);
-  EXPECT_EQ(FindSetting("Preference"), 8);
-  EXPECT_EQ(FindSetting("Show2DigitYear"), 18);
-  EXPECT_EQ(FindSetting("LastReco"), 27);
-  EXPECT_EQ(FindSetting("HelpFile"), 32);
-  EXPECT_EQ(FindSetting("Test"), 35);
-  EXPECT_EQ(FindSetting("Font"), 36);
-  EXPECT_EQ(FindSetting("ElementColor"), 41);
-  EXPECT_EQ(FindSetting("Margins"), 42);
-  EXPECT_EQ(FindSetting("SizeNote"), 52);
-  EXPECT_EQ(FindSetting("QSizeElement"), 53);
-  EXPECT_EQ(FindSetting("QSizeNote"), 62);
-  EXPECT_EQ(FindSetting("Cond"), 63);
-  EXPECT_EQ(FindSetting("Cond7"), 67);
-  EXPECT_EQ(FindSetting("CText8"), 75);
-  EXPECT_EQ(FindSetting("SearchEnd"), 77);
-  EXPECT_EQ(FindSetting("C1"), 78);
-  EXPECT_EQ(FindSetting("Text-"), 89);
-  EXPECT_EQ(FindSetting("File8"), 97);
   EXPECT_EQ(FindSetting("cText3"), FindSetting("CText3"));
   EXPECT_EQ(FindSetting("Nope"), -1);
   EXPECT_EQ(FindSetting(nullptr), -1);
 }
 
-TEST(KeyTable, EnumAndNamesAgree) {
-  struct {
-    int id;
-    const char* name;
-  } pairs[] = {{kSetPath, "Path"},           {kSetInfoWidth, "InfoWidth"},
-               {kSetSound, "Sound"},         {kSetNewVersion, "NewVersion"},
-               {kSetOskelin, "Oskelin"},     {kSetShowHidden, "ShowHidden"},
-               {kSetNextSave, "NextSave"},   {kSetSaveWidths, "SaveWidths"},
-               {kSetPrintFontSize, "PrintFontSize"}, {kSetColor, "Color"},
-               {kSetSizeEmpf, "SizeEmpf"},   {kSetQSizePflanz, "QSizePflanz"},
-               {kSetCond1, "Cond1"},         {kSetCond3, "Cond3"},
-               {kSetCText1, "CText1"},       {kSetLastRecoSel, "LastRecoSel"},
-               {kSetC7, "C7"},               {kSetTextRed, "TextRed"},
-               {kSetTextPlus, "Text+"},      {kSetTextX, "Textx"},
-               {kSetFile1, "File1"},         {kSetNumberofTestYearsAllTests, "NumberofTestYearsAllTests"}};
-  for (const auto& p : pairs) EXPECT_STREQ(SettingKeyAt(p.id).name, p.name) << p.id;
-}
-
-TEST(KeyTable, EveryKeyUniqueWithinItsSectionAndSectionsInOrder) {
+TEST(KeyTable, EveryKeyUniqueSectionsInOrderAndPrintSizesPaired) {
   std::set<std::string> seen;
   int lastSection = 0;
   for (int i = 0; i < kSettingCount; ++i) {
@@ -80,35 +29,12 @@ TEST(KeyTable, EveryKeyUniqueWithinItsSectionAndSectionsInOrder) {
     if (k.type != kSettingNumber) {
       EXPECT_NE(k.defaultText, nullptr) << k.name;
     }
+    EXPECT_EQ(FindSetting(k.name), i) << k.name;
   }
-  EXPECT_EQ(SettingKeyAt(kSetFile8).section, kSectionRecentFileList);
-  EXPECT_EQ(SettingKeyAt(kSetSearchEnd).section, kSectionConditions);
-  EXPECT_EQ(SettingKeyAt(kSetMargins).section, kSectionPrint);
-  EXPECT_EQ(SettingKeyAt(kSetTest).section, kSectionGeneral);
-  EXPECT_EQ(SettingKeyAt(kSetFont).section, kSectionFonts);
-}
-
-TEST(KeyTable, DefaultsAndTypes) {
-  // Loading checks most defaults; these are the ones loading replaces or never reads.
-  EXPECT_EQ(SettingKeyAt(kSetLastReco).defaultNumber, 32000);
-  EXPECT_EQ(SettingKeyAt(kSetSearchEnd).defaultNumber, 149747);
-  EXPECT_EQ(SettingKeyAt(kSetPath).size, 126);
-  EXPECT_EQ(SettingKeyAt(kSetHelpFile).size, 255);
-  EXPECT_EQ(SettingKeyAt(kSetC1).size, 32);
-  EXPECT_EQ(SettingKeyAt(kSetTextMinus).size, 15);
-  EXPECT_EQ(SettingKeyAt(kSetCText5).size, 31);
-  EXPECT_EQ(SettingKeyAt(kSetMargins).size, 11);
-  EXPECT_EQ(SettingKeyAt(kSetCond5).size, 14);
-  EXPECT_EQ(SettingKeyAt(kSetSaveWidths).type, kSettingNumberList);
-  EXPECT_EQ(SettingKeyAt(kSetColor).type, kSettingColourList);
-  const int portrait[] = {4, 26, 39, 10, 6, 90, 30, 30, 30, 24};
-  const int landscape[] = {4, 26, 39, 10, 6, 156, 52, 52, 52, 36};
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(SettingKeyAt(kSetSizeElement + i).defaultNumber, portrait[i]) << i;
-    EXPECT_EQ(SettingKeyAt(kSetQSizeElement + i).defaultNumber, landscape[i]) << i;
+  // Each landscape print size is its portrait key with a "Q" in front.
+  for (int i = 0; i < 10; ++i)
     EXPECT_EQ(std::string("Q") + SettingKeyAt(kSetSizeElement + i).name,
               SettingKeyAt(kSetQSizeElement + i).name);
-  }
 }
 
 TEST(TypedAccess, NumbersUseTheKeysSectionAndFallBackOnEmpty) {

@@ -67,120 +67,61 @@ TEST(StartValues, MissingFileGivesTheDefaults) {
   EXPECT_EQ(v.colours.entry[19], 0x4000c0u);
 }
 
-TEST(StartValues, PanelSizesOutsideTheScreen) {
-  MemoryProfile p;
-  SetSettingNumber(p, kSetInfoWidth, -1);
-  SetSettingNumber(p, kSetInfoHeight, 1025);
-  SetSettingNumber(p, kSetLegendHeight, -1);
-  SetSettingNumber(p, kSetConditionHeight, 2000);
-  SettingsValues v = Load(p);
-  EXPECT_EQ(v.infoWidth, 256);
-  EXPECT_EQ(v.infoHeight, 76);
-  EXPECT_EQ(v.legendHeight, 76);
-  EXPECT_EQ(v.conditionHeight, 76);
-
-  SetSettingNumber(p, kSetInfoWidth, 1280);
-  SetSettingNumber(p, kSetInfoHeight, 1024);
-  SetSettingNumber(p, kSetLegendHeight, 0);
-  SetSettingNumber(p, kSetConditionHeight, 1024);
-  v = Load(p);
-  EXPECT_EQ(v.infoWidth, 1280);
-  EXPECT_EQ(v.infoHeight, 1024);
-  EXPECT_EQ(v.legendHeight, 0);
-  EXPECT_EQ(v.conditionHeight, 1024);
-
-  SetSettingNumber(p, kSetInfoWidth, 1281);
-  EXPECT_EQ(Load(p).infoWidth, 256);
-  SetSettingNumber(p, kSetInfoWidth, 0);
-  EXPECT_EQ(Load(p).infoWidth, 0);
-}
-
-TEST(StartValues, FrameRectangleLimits) {
-  MemoryProfile p;
-  SetSettingNumber(p, kSetPosX, -20);
-  SetSettingNumber(p, kSetPosY, -21);
-  SetSettingNumber(p, kSetWidth, 1280);
-  SetSettingNumber(p, kSetHeight, 1025);
-  SettingsValues v = Load(p);
-  EXPECT_EQ(v.posX, -20);
-  EXPECT_EQ(v.posY, 0);
-  EXPECT_EQ(v.width, 1280);
-  EXPECT_EQ(v.height, 0);
-  SetSettingNumber(p, kSetPosX, -21);
-  SetSettingNumber(p, kSetPosY, 1024);
-  SetSettingNumber(p, kSetWidth, -1);
-  v = Load(p);
-  EXPECT_EQ(v.posX, 0);
-  EXPECT_EQ(v.posY, 1024);
-  EXPECT_EQ(v.width, 0);
-}
-
-TEST(StartValues, YearSlotAndSelectionRanges) {
-  MemoryProfile p;
-  SetSettingNumber(p, kSetTestYear, 2051);
-  SetSettingNumber(p, kSetLastReco, 767);
-  SetSettingNumber(p, kSetLastRecoSel, 127);
-  SettingsValues v = Load(p);
-  EXPECT_EQ(v.testYear, 1997);
-  EXPECT_EQ(v.lastReco, 767);
-  EXPECT_EQ(v.lastRecoSel, 127);
-
-  SetSettingNumber(p, kSetTestYear, 2050);
-  SetSettingNumber(p, kSetLastReco, 768);  // one past the last slot
-  SetSettingNumber(p, kSetLastRecoSel, 128);
-  v = Load(p);
-  EXPECT_EQ(v.testYear, 2050);
-  EXPECT_EQ(v.lastReco, 0);
-  EXPECT_EQ(v.lastRecoSel, 0);
-
-  SetSettingNumber(p, kSetTestYear, 1600);
-  SetSettingNumber(p, kSetLastReco, -1);
-  SetSettingNumber(p, kSetLastRecoSel, -1);
-  v = Load(p);
-  EXPECT_EQ(v.testYear, 1600);
-  EXPECT_EQ(v.lastReco, 0);
-  EXPECT_EQ(v.lastRecoSel, 0);
-  SetSettingNumber(p, kSetTestYear, 1599);
-  EXPECT_EQ(Load(p).testYear, 1997);
-}
-
-TEST(StartValues, SearchEndStopsAtTheLastCalendarDay) {
-  MemoryProfile p;
-  SetSettingNumber(p, kSetSearchEnd, 0);
-  EXPECT_EQ(Load(p).searchEnd, kLastCalendarDay);
-  SetSettingNumber(p, kSetSearchEnd, kLastCalendarDay + 1);
-  EXPECT_EQ(Load(p).searchEnd, kLastCalendarDay);
-  SetSettingNumber(p, kSetSearchEnd, kLastCalendarDay);
-  EXPECT_EQ(Load(p).searchEnd, kLastCalendarDay);
-  SetSettingNumber(p, kSetSearchEnd, 130000);
-  EXPECT_EQ(Load(p).searchEnd, 130000);
+// Every stored number that loading range-checks, one key at a time on an otherwise empty
+// file: the stored value and what loading makes of it.
+TEST(StartValues, RangeChecksPerKey) {
+  struct Row {
+    int key;
+    int32_t stored;
+    int32_t SettingsValues::*field;
+    int32_t expected;
+  } rows[] = {
+      {kSetInfoWidth, -1, &SettingsValues::infoWidth, 256},
+      {kSetInfoWidth, 0, &SettingsValues::infoWidth, 0},
+      {kSetInfoWidth, 1280, &SettingsValues::infoWidth, 1280},
+      {kSetInfoWidth, 1281, &SettingsValues::infoWidth, 256},
+      {kSetInfoHeight, 1024, &SettingsValues::infoHeight, 1024},
+      {kSetInfoHeight, 1025, &SettingsValues::infoHeight, 76},
+      {kSetLegendHeight, -1, &SettingsValues::legendHeight, 76},
+      {kSetLegendHeight, 0, &SettingsValues::legendHeight, 0},
+      {kSetConditionHeight, 1024, &SettingsValues::conditionHeight, 1024},
+      {kSetConditionHeight, 2000, &SettingsValues::conditionHeight, 76},
+      {kSetPosX, -20, &SettingsValues::posX, -20},
+      {kSetPosX, -21, &SettingsValues::posX, 0},
+      {kSetPosY, -21, &SettingsValues::posY, 0},
+      {kSetPosY, 1024, &SettingsValues::posY, 1024},
+      {kSetWidth, -1, &SettingsValues::width, 0},
+      {kSetWidth, 1280, &SettingsValues::width, 1280},
+      {kSetHeight, 1025, &SettingsValues::height, 0},
+      {kSetTestYear, 1599, &SettingsValues::testYear, 1997},
+      {kSetTestYear, 1600, &SettingsValues::testYear, 1600},
+      {kSetTestYear, 2050, &SettingsValues::testYear, 2050},
+      {kSetTestYear, 2051, &SettingsValues::testYear, 1997},
+      {kSetLastReco, -1, &SettingsValues::lastReco, 0},
+      {kSetLastReco, 767, &SettingsValues::lastReco, 767},
+      {kSetLastReco, 768, &SettingsValues::lastReco, 0},  // one past the last slot
+      {kSetLastRecoSel, -1, &SettingsValues::lastRecoSel, 0},
+      {kSetLastRecoSel, 127, &SettingsValues::lastRecoSel, 127},
+      {kSetLastRecoSel, 128, &SettingsValues::lastRecoSel, 0},
+      {kSetSearchEnd, 0, &SettingsValues::searchEnd, kLastCalendarDay},
+      {kSetSearchEnd, 130000, &SettingsValues::searchEnd, 130000},
+      {kSetSearchEnd, kLastCalendarDay, &SettingsValues::searchEnd, kLastCalendarDay},
+      {kSetSearchEnd, kLastCalendarDay + 1, &SettingsValues::searchEnd, kLastCalendarDay},
+      {kSetPreference, 0x1ff71, &SettingsValues::preference, 0x1ff70},  // bit 0 is dropped
+      {kSetPreference, -1, &SettingsValues::preference, -2},
+      {kSetDaySize, 0, &SettingsValues::daySize, 2},
+      {kSetDaySize, 4, &SettingsValues::daySize, 4},
+      {kSetDaySize, 5, &SettingsValues::daySize, 2},
+      {kSetCond, -1, &SettingsValues::cond, 0},
+      {kSetCond, 7, &SettingsValues::cond, 7},
+      {kSetCond, 8, &SettingsValues::cond, 0},
+  };
+  for (const Row& r : rows) {
+    MemoryProfile p;
+    SetSettingNumber(p, r.key, r.stored);
+    EXPECT_EQ(Load(p).*r.field, r.expected) << SettingKeyAt(r.key).name << " = " << r.stored;
+  }
   EXPECT_EQ(kLastCalendarDay, DayFromDate(2049, 12, 31));
-}
-
-TEST(StartValues, PreferenceLosesBitZeroAndDaySizeStaysInItsSteps) {
-  MemoryProfile p;
-  SetSettingNumber(p, kSetPreference, 0x1ff71);
-  SetSettingNumber(p, kSetDaySize, 4);
-  SettingsValues v = Load(p);
-  EXPECT_EQ(v.preference, 0x1ff70);
-  EXPECT_EQ(v.daySize, 4);
-  SetSettingNumber(p, kSetPreference, -1);
-  SetSettingNumber(p, kSetDaySize, 5);
-  v = Load(p);
-  EXPECT_EQ(v.preference, -2);
-  EXPECT_EQ(v.daySize, 2);
-  SetSettingNumber(p, kSetDaySize, 0);
-  EXPECT_EQ(Load(p).daySize, 2);
-}
-
-TEST(StartValues, ConditionIndexStaysAmongTheEightNames) {
-  MemoryProfile p;
-  SetSettingNumber(p, kSetCond, 7);
-  EXPECT_EQ(Load(p).cond, 7);
-  SetSettingNumber(p, kSetCond, 8);
-  EXPECT_EQ(Load(p).cond, 0);
-  SetSettingNumber(p, kSetCond, -1);
-  EXPECT_EQ(Load(p).cond, 0);
 }
 
 TEST(StartValues, SoundNeedsAWaveDevice) {

@@ -43,25 +43,33 @@ TEST(IsoDates, FormatAndEventClock) {
   EXPECT_EQ(EventClock(1439), "23:59");
 }
 
-TEST(Cp1252, ConvertsToUtf8) {
-  EXPECT_EQ(Cp1252ToUtf8("abc"), "abc");
-  EXPECT_EQ(Cp1252ToUtf8("L\xF6we"), "L\xC3\xB6we");
-  EXPECT_EQ(Cp1252ToUtf8("\xDF"), "\xC3\x9F");
-  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");   // euro sign
-  EXPECT_EQ(Cp1252ToUtf8("\x84"), "\xE2\x80\x9E");   // low double quote
-  EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");       // unassigned: kept as C1
-  EXPECT_EQ(Cp1252ToUtf8("\xFF"), "\xC3\xBF");
-  EXPECT_EQ(Cp1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
-  // Literals of the core are CP1252 in every build.
-  EXPECT_EQ(Cp1252ToUtf8("ü"), "\xC3\xBC");
-}
-
 SpecialDay Entry(uint16_t flags, int16_t value, const char* name) {
   SpecialDay e;
   e.flags = flags;
   e.value = value;
   e.SetName(name);
   return e;
+}
+
+// Braces and brackets outside strings balance, and no string is left open.
+void ExpectBalancedJson(const std::string& j) {
+  int depth = 0;
+  bool inString = false;
+  for (size_t i = 0; i < j.size(); ++i) {
+    if (inString) {
+      if (j[i] == '\\') ++i;
+      else if (j[i] == '"') inString = false;
+    } else if (j[i] == '"') {
+      inString = true;
+    } else if (j[i] == '{' || j[i] == '[') {
+      ++depth;
+    } else if (j[i] == '}' || j[i] == ']') {
+      ASSERT_GT(depth, 0) << j;
+      --depth;
+    }
+  }
+  EXPECT_EQ(depth, 0) << j;
+  EXPECT_FALSE(inString) << j;
 }
 
 // A few days around 1 January 2000 with a full moon at 05:00 on the 1st.
@@ -132,24 +140,7 @@ TEST_F(Report, JsonNamesEveryFieldAndNullsWhatTheDayLacks) {
         "\"specialDays\": \"Tag \\\"X\\\" \\\\ M\xC3\xA4rz\""}) {
     EXPECT_NE(j.find(part), std::string::npos) << part << "\n" << j;
   }
-  // Balanced and closed: every brace opened is closed, and it ends with the object.
-  int depth = 0;
-  bool inString = false;
-  for (size_t i = 0; i < j.size(); ++i) {
-    if (inString) {
-      if (j[i] == '\\') ++i;
-      else if (j[i] == '"') inString = false;
-    } else if (j[i] == '"') {
-      inString = true;
-    } else if (j[i] == '{') {
-      ++depth;
-    } else if (j[i] == '}') {
-      ASSERT_GT(depth, 0);
-      --depth;
-    }
-  }
-  EXPECT_EQ(depth, 0);
-  EXPECT_FALSE(inString);
+  ExpectBalancedJson(j);
   EXPECT_EQ(j.substr(j.size() - 2), "}\n");
 
   // Control characters in names are escaped, never written raw.
@@ -193,24 +184,7 @@ TEST_F(Report, RecommendationsOnlyWhenASelectionWasEvaluated) {
                    "  ]\n}\n"),
             std::string::npos)
       << j;
-  // Brackets and braces outside strings balance.
-  int depth = 0;
-  bool inString = false;
-  for (size_t i = 0; i < j.size(); ++i) {
-    if (inString) {
-      if (j[i] == '\\') ++i;
-      else if (j[i] == '"') inString = false;
-    } else if (j[i] == '"') {
-      inString = true;
-    } else if (j[i] == '{' || j[i] == '[') {
-      ++depth;
-    } else if (j[i] == '}' || j[i] == ']') {
-      ASSERT_GT(depth, 0);
-      --depth;
-    }
-  }
-  EXPECT_EQ(depth, 0);
-  EXPECT_FALSE(inString);
+  ExpectBalancedJson(j);
 
   const std::string t = DayReportText(r);
   EXPECT_NE(t.find("recommendations\n"

@@ -1,10 +1,16 @@
-// Texts for the conditions tests: every message reads "M<id>", dates "d.m".
+// Shared by the conditions tests: the first leaf of each sign, month and weekday run, and
+// texts where every message reads "M<id>" and dates "d.m".
 #pragma once
 #include <string>
 
 #include "reco/condition_texts.h"
 
 namespace tw {
+
+constexpr int kMoonSign0 = 72;  // Aries as the moon sign
+constexpr int kSunSign0 = 86;
+constexpr int kMonth0 = 120;    // January
+constexpr int kWeekday0 = 133;  // Monday
 
 class FakeConditionTexts : public ConditionTexts {
  public:

@@ -18,11 +18,18 @@ using namespace e2e;
 constexpr int kOpen = 7101, kPartner = 7203, kToolbar = 2043, kFileNameCombo = 1148, kFileNameEdit = 1152;
 constexpr int kName1 = 2101, kName2 = 2103, kHigher = 2123, kFirstValue = 2105, kAverage = 2119;
 
-std::string MakePerson(const std::string& work, const char* file, const char* name, int month, int day) {
+// `marks` lists (day offset from today, MarkCommand) pairs.
+std::string MakePerson(const std::string& work, const char* file, const char* name, int month, int day,
+                       const std::vector<std::pair<int, int>>& marks = {}) {
   tw::PersonDocument doc;
   tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, tw::DocumentDefaults{});
   doc.header.SetName(name);
   doc.header.SetBirthday(tw::DayFromDate(1980, month, day));
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const tw::DayNumber today = tw::DayFromDate(now.wYear, now.wMonth, now.wDay);
+  doc.header.SetNotesStart(today - 100);
+  for (const auto& [offset, command] : marks) tw::SetDayEntryFor(doc, today + offset, command, nullptr);
   tw::RecordingSink sink;
   const std::string path = work + "\\" + file;
   Check(tw::SavePersonFile(doc, path, sink), "person file written");
@@ -168,6 +175,43 @@ int PartnerDialog(const Context& ctx) {
   return 0;
 }
 
+// A maximised chart with seven rhythms, special ranges (both on by default), DayMarks and
+// the average highlighted, for people to look at.
+int ChartPicture(const Context& ctx) {
+  const std::string work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  {
+    std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
+    ini << "[TidewellGeneral]\r\nListe=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nNewVersion=0\r\n";
+  }
+  const std::string erika = MakePerson(work, "erika.twd", "Erika", 4, 20,
+                                       {{-3, 0x10}, {-2, 0x40}, {-1, 0x10}, {-1, 0x40}, {1, 1}, {2, 2}, {3, 3},
+                                        {4, 0x10}, {4, 2}, {6, 0x40}, {6, 1}, {8, 0x40}});
+  Program p;
+  Check(p.Start(ctx.exe, work, erika), "program starts");
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  Check(frame && WaitFor([&] { return CountPersonWindows(frame) == 1; }, 20000), "person window");
+  if (!frame) return 1;
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  HWND child = FindWindowExA(client, nullptr, "TwChild", nullptr);
+  ShowWindow(frame, SW_MAXIMIZE);
+  SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
+  HWND combo = bar ? GetDlgItem(bar, 2061) : nullptr;
+  Check(combo != nullptr, "rhythm combo");
+  SendMessageA(combo, CB_SETCURSEL, 8, 0);  // the average of the shown rhythms
+  SendMessageA(bar, WM_COMMAND, MAKEWPARAM(2061, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  Answers(child);
+  WaitFor([] { return false; }, 1000);
+  const std::string dir = ctx.exe.substr(0, ctx.exe.find_last_of('\\') + 1);
+  Check(SaveWindowPicture(GetDesktopWindow(), dir + "chart_maximised.bmp"), "screenshot saved");
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  Check(p.WaitExit(30000, &code), "program ends");
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("chart_partner", PartnerDialog);
+TW_E2E_CASE("chart_picture", ChartPicture);

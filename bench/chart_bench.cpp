@@ -13,10 +13,10 @@ tw::ChartInput MaximisedChart(int daySize) {
   in.device = {17, 16, 96, 96, false};
   in.options = tw::ChartOptionsFrom(tw::kViewHigherCurves | tw::kViewSpecialRanges | tw::kViewMarkRow, false,
                                     daySize, tw::kHighlightAverage, false);
-  in.birthday = tw::DayFromDate(1970, 5, 17);
-  in.selectedDay = tw::DayFromDate(2024, 6, 1);
-  in.recentre = true;
-  in.dayMark = [](tw::DayNumber d) { return d % 5 == 0 ? int(tw::kMarkRed | 1) : -1; };
+  in.content.birthday = tw::DayFromDate(1970, 5, 17);
+  in.content.selectedDay = tw::DayFromDate(2024, 6, 1);
+  in.content.recentre = true;
+  in.content.dayMark = [](tw::DayNumber d) { return d % 5 == 0 ? int(tw::kMarkRed | 1) : -1; };
   return in;
 }
 
@@ -27,9 +27,9 @@ void BM_ChartLayoutMaximised(benchmark::State& state) {
     recs[i].SetMoonSign(static_cast<int>(i / 2) % 12);
     if (i % 2) recs[i].SetEventTime(tw::MoonEvent::MoonSign, 600);
   }
-  tw::MemoryMoonData moon(in.selectedDay - 200, recs);
-  in.moon = &moon;
-  in.oskelin = true;
+  tw::MemoryMoonData moon(in.content.selectedDay - 200, recs);
+  in.content.moon = &moon;
+  in.content.oskelin = true;
   size_t points = 0;
   int days = 0;
   for (auto _ : state) {

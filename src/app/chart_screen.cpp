@@ -24,9 +24,9 @@ const std::array<std::string, 12>& MonthNames() {
 void PaintChartView(HWND, HDC dc, PersonDocument& doc, const RECT& area) {
   App& app = TheApp();
   ChartPaintInput in = ChartInputFromDocument(doc, area, false);
-  in.moon = app.moon.IsOpen() ? &app.moon : nullptr;
-  in.sternbild = app.settings.sternbild != 0;
-  in.oskelin = app.settings.oskelin != 0;
+  in.content.moon = app.moon.IsOpen() ? &app.moon : nullptr;
+  in.content.sternbild = app.settings.sternbild != 0;
+  in.content.oskelin = app.settings.oskelin != 0;
   in.colours = app.settings.colours;
   in.palette = app.palette;
   in.font = app.displayFont;

@@ -101,34 +101,30 @@ void OnInitDialog(HWND dlg, PartnerState& s) {
   Compute(dlg, s);
 }
 
+void OnCommand(HWND dlg, PartnerState& s, int id, int code) {
+  if (id == IDC_PARTNER_HIGHER || ((id == IDC_PARTNER_NAME1 || id == IDC_PARTNER_NAME2) && code == CBN_SELCHANGE))
+    Compute(dlg, s);
+  else if (id == IDCANCEL)
+    EndDialog(dlg, 0);
+  else if (id == IDC_PARTNER_HELP)
+    OpenHelp(HelpRequest::Context, kHelpTopic);
+}
+
 INT_PTR CALLBACK PartnerDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) {
+    SetWindowLongPtrA(dlg, DWLP_USER, lp);
+    OnInitDialog(dlg, *reinterpret_cast<PartnerState*>(lp));
+    return TRUE;
+  }
   auto* s = reinterpret_cast<PartnerState*>(GetWindowLongPtrA(dlg, DWLP_USER));
-  switch (msg) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      OnInitDialog(dlg, *reinterpret_cast<PartnerState*>(lp));
-      return TRUE;
-    case WM_COMMAND:
-      if (!s) break;
-      switch (LOWORD(wp)) {
-        case IDC_PARTNER_NAME1:
-        case IDC_PARTNER_NAME2:
-          if (HIWORD(wp) == CBN_SELCHANGE) Compute(dlg, *s);
-          return TRUE;
-        case IDC_PARTNER_HIGHER:
-          Compute(dlg, *s);
-          return TRUE;
-        case IDCANCEL:
-          EndDialog(dlg, 0);
-          return TRUE;
-        case IDC_PARTNER_HELP:
-          OpenHelp(HelpRequest::Context, kHelpTopic);
-          return TRUE;
-      }
-      break;
-    case WM_HELP:
-      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
-      return TRUE;
+  if (!s) return FALSE;
+  if (msg == WM_COMMAND) {
+    OnCommand(dlg, *s, LOWORD(wp), HIWORD(wp));
+    return TRUE;
+  }
+  if (msg == WM_HELP) {
+    DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
+    return TRUE;
   }
   return FALSE;
 }

@@ -251,8 +251,8 @@ std::vector<StripDay> LayOutStripDays(const ChartInput& in, const ChartFrame& f,
     s.tickBottom = f.stripTop + (s.sunday ? 2 * h : h);
     s.monthStart = dom == 1;
     s.nameWithYear = in.options.print && month % 2 == 1;
-    if (in.options.markRow && in.dayMark) {
-      const int mark = in.dayMark(day);
+    if (in.options.markRow && in.content.dayMark) {
+      const int mark = in.content.dayMark(day);
       if (mark >= 0) {
         s.hasMark = true;
         s.mark = LayOutDayMarkCell(x, f.stripTop, f.dayWidth, h, static_cast<DayMark>(mark & kMarkBits), s.sunday);
@@ -266,16 +266,17 @@ std::vector<StripDay> LayOutStripDays(const ChartInput& in, const ChartFrame& f,
 // The band of signs (or constellations) and, with Oskelin, the other reckoning below it.
 std::vector<ElementSpan> LayOutElements(const ChartInput& in, const ChartFrame& f, const std::vector<StripDay>& days) {
   std::vector<ElementSpan> spans;
-  if (!in.moon || in.options.print) return spans;
+  const ChartContent& c = in.content;
+  if (!c.moon || in.options.print) return spans;
   const int top = f.stripTop + 2 * f.rowHeight;
   for (const StripDay& d : days) {
-    const MoonDayRecord* rec = in.moon->Fetch(d.day);
+    const MoonDayRecord* rec = c.moon->Fetch(d.day);
     if (!rec) continue;
-    const bool constellations = in.sternbild;
+    const bool constellations = c.sternbild;
     const int sign = constellations ? rec->moonConstellation() : rec->moonSign();
     const int time = constellations ? rec->moonConstellationTime() : rec->moonSignTime();
     AppendElementSpans(d.x, f.dayWidth, top, top + kElementBandHeight, sign, time, spans);
-    if (in.oskelin) {
+    if (c.oskelin) {
       const int other = constellations ? rec->moonSign() : rec->moonConstellation();
       const int otherTime = constellations ? rec->moonSignTime() : rec->moonConstellationTime();
       AppendElementSpans(d.x, f.dayWidth, top + kOskelinBandOffset, top + kElementBandHeight, other, otherTime, spans);
@@ -296,18 +297,19 @@ ChartLayout LayOutChart(const ChartInput& in) {
   L.highlightCopies = HighlightCopies(in.device.dpiY);
   L.twoColour = in.options.print && in.device.twoColour;
 
-  DayNumber first = in.firstDay;
+  const ChartContent& c = in.content;
+  DayNumber first = c.firstDay;
   if (in.options.print)
-    first = in.printFrom;
-  else if (in.recentre)
-    first = RecentredFirstDay(in.selectedDay, in.birthday, f.right, f.dayWidth);
+    first = c.printFrom;
+  else if (c.recentre)
+    first = RecentredFirstDay(c.selectedDay, c.birthday, f.right, f.dayWidth);
   first = std::clamp(first, kFirstCalendarDay, kLastCalendarDay);
 
   ChartGeometry& g = L.geometry;
   g.firstDay = first;
   g.daysShown = f.daysShown;
   g.pixelsPerDay = f.dayWidth;
-  g.selectedIndex = in.selectedDay - first;
+  g.selectedIndex = c.selectedDay - first;
   g.chartTop = f.top;
   g.chartBottom = f.stripTop;
   g.rowHeight = f.rowHeight;
@@ -324,7 +326,7 @@ ChartLayout LayOutChart(const ChartInput& in) {
   L.days = LayOutStripDays(in, f, first);
   L.elements = LayOutElements(in, f, L.days);
 
-  L.rows = ComputeSampleRows(f, first, in.birthday, L.shown, in.options.sawtooth);
+  L.rows = ComputeSampleRows(f, first, c.birthday, L.shown, in.options.sawtooth);
   if (in.options.specialRanges) L.ranges = SpecialRanges(f, L.rows);
   const int32_t h = in.options.highlight;
   if (h >= 1 && h <= L.shown) L.highlightRhythm = h - 1;

@@ -195,10 +195,8 @@ struct ChartLine {
 std::vector<ChartLine> PrintGrid(const ChartFrame& f, const std::vector<StripDay>& days);
 
 // ---- The whole chart ----
-struct ChartInput {
-  ChartRect target;
-  ChartDevice device;
-  ChartOptions options;
+// What the chart shows, whatever the device.
+struct ChartContent {
   DayNumber birthday = 0;
   DayNumber selectedDay = 0;
   DayNumber firstDay = 0;  // the stored first day
@@ -209,6 +207,13 @@ struct ChartInput {
   MoonRecordSource* moon = nullptr;  // no element band without it
   bool sternbild = false;            // the band shows constellations
   bool oskelin = false;              // a second band from the other reckoning
+};
+
+struct ChartInput {
+  ChartRect target;
+  ChartDevice device;
+  ChartOptions options;
+  ChartContent content;
 };
 
 struct ChartLayout {

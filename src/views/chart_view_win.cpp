@@ -205,15 +205,7 @@ ChartInput LayoutInput(HDC dc, const ChartPaintInput& in) {
   li.device.dpiY = GetDeviceCaps(dc, LOGPIXELSY);
   li.device.twoColour = GetDeviceCaps(dc, NUMCOLORS) == 2;
   li.options = ChartOptionsFrom(in.viewFlags, in.print, in.daySize, in.highlight, in.grid);
-  li.birthday = in.birthday;
-  li.selectedDay = in.selectedDay;
-  li.firstDay = in.firstDay;
-  li.recentre = in.recentre;
-  li.printFrom = in.printFrom;
-  li.dayMark = in.dayMark;
-  li.moon = in.moon;
-  li.sternbild = in.sternbild;
-  li.oskelin = in.oskelin;
+  li.content = in.content;
   return li;
 }
 
@@ -264,15 +256,16 @@ ChartPaintInput ChartInputFromDocument(const PersonDocument& doc, const RECT& ta
   ChartPaintInput in;
   in.target = target;
   in.print = print;
-  in.birthday = doc.header.Birthday();
-  in.selectedDay = doc.selectedDay;
-  in.firstDay = doc.firstDay;
-  in.recentre = !print && (doc.viewFlags & kViewRecompute) != 0;
   in.viewFlags = doc.viewFlags;
   in.daySize = doc.daySize;
   in.highlight = doc.highlightChoice;
+  ChartContent& c = in.content;
+  c.birthday = doc.header.Birthday();
+  c.selectedDay = doc.selectedDay;
+  c.firstDay = doc.firstDay;
+  c.recentre = !print && (doc.viewFlags & kViewRecompute) != 0;
   const PersonDocument* d = &doc;
-  in.dayMark = [d](DayNumber day) {
+  c.dayMark = [d](DayNumber day) {
     const DayEntryView e = GetDayEntry(*d, day);
     return e.exists ? static_cast<int>(e.mark) : -1;
   };

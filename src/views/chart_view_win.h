@@ -21,19 +21,10 @@ struct ChartPaintInput {
   RECT target = {0, 0, 0, 0};
   bool print = false;
   bool grid = false;  // print option "Raster"
-  DayNumber birthday = 0;
-  DayNumber selectedDay = 0;
-  DayNumber firstDay = 0;    // the stored first day
-  bool recentre = false;     // screen: recentre on the selected day (ViewFlags 0x4)
-  DayNumber printFrom = 0;
+  ChartContent content;      // days, DayMarks, moon data (recentre: ViewFlags 0x4)
   ViewFlags viewFlags = 0;   // the screen or print bits are picked by `print`
   int32_t daySize = 2;       // the screen's or the print's day size
   int32_t highlight = kHighlightNone;  // the rhythm choice or the print rhythm choice
-  // DayMark of a day, -1 without an entry or outside the notes; empty: no marks.
-  std::function<int(DayNumber)> dayMark;
-  MoonRecordSource* moon = nullptr;
-  bool sternbild = false;
-  bool oskelin = false;
   ColourTable colours = DefaultColourTable();
   HPALETTE palette = nullptr;  // used on palette devices
   HFONT font = nullptr;        // nullptr: the device context's font

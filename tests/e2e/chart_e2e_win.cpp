@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -41,12 +42,17 @@ bool Answers(HWND w) {
   return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &r) != 0;
 }
 
+HWND FirstPersonWindow(HWND frame) {
+  return FindWindowExA(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr, "TwChild", nullptr);
+}
+
 int CountPersonWindows(HWND frame) {
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
   int n = 0;
-  for (HWND w = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr; w;
-       w = FindWindowExA(client, w, "TwChild", nullptr))
-    ++n;
+  for (HWND w = FirstPersonWindow(frame); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    n += std::strcmp(cls, "TwChild") == 0;
+  }
   return n;
 }
 
@@ -192,10 +198,9 @@ int ChartPicture(const Context& ctx) {
   HWND frame = p.WaitWindow("TwFrame", 30000);
   Check(frame && WaitFor([&] { return CountPersonWindows(frame) == 1; }, 20000), "person window");
   if (!frame) return 1;
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-  HWND child = FindWindowExA(client, nullptr, "TwChild", nullptr);
+  HWND child = FirstPersonWindow(frame);
   ShowWindow(frame, SW_MAXIMIZE);
-  SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  SendMessageA(GetParent(child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
   HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
   HWND combo = bar ? GetDlgItem(bar, 2061) : nullptr;
   Check(combo != nullptr, "rhythm combo");

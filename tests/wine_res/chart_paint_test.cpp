@@ -55,9 +55,9 @@ class Canvas {
 ChartPaintInput Input() {
   ChartPaintInput in;
   in.target = {0, 0, 800, 600};
-  in.birthday = kBirthday;
-  in.selectedDay = kFirst;
-  in.firstDay = kFirst;
+  in.content.birthday = kBirthday;
+  in.content.selectedDay = kFirst;
+  in.content.firstDay = kFirst;
   in.daySize = 4;
   for (int m = 0; m < 12; ++m) in.monthNames[m] = "M";
   return in;
@@ -88,7 +88,7 @@ TEST(ChartPaint, CurvesZeroLineAndStrip) {
   ChartPaintInput in = Input();
   in.viewFlags = kViewMarkRow;
   const DayNumber redPlus = DayFromDate(2024, 1, 10), both = DayFromDate(2024, 1, 11);
-  in.dayMark = [&](DayNumber d) { return d == redPlus ? int(kMarkRed | 1) : d == both ? int(kMarkRed | kMarkYellow) : -1; };
+  in.content.dayMark = [&](DayNumber d) { return d == redPlus ? int(kMarkRed | 1) : d == both ? int(kMarkRed | kMarkYellow) : -1; };
   const ChartPaintResult res = DrawChart(c.dc(), in);
   const ChartLayout& L = res.layout;
   const ChartFrame& f = L.frame;
@@ -153,7 +153,7 @@ TEST(ChartPaint, SawtoothMovesTheCurves) {
 TEST(ChartPaint, HighlightIsThickAndRangesAreFilled) {
   Canvas c(800, 600);
   ChartPaintInput in = Input();
-  in.firstDay = kBirthday;  // both rhythms rise together: a positive range from the start
+  in.content.firstDay = kBirthday;  // both rhythms rise together: a positive range from the start
   in.viewFlags = kViewSpecialRanges;
   in.highlight = 1;
   const ChartLayout L = DrawChart(c.dc(), in).layout;
@@ -171,8 +171,8 @@ TEST(ChartPaint, PrintDrawsGridAndFrameAndStopsAtEachCancelPoint) {
   ChartPaintInput in = Input();
   in.print = true;
   in.grid = true;
-  in.printFrom = kFirst;
-  in.firstDay = 0;  // the stored first day does not print
+  in.content.printFrom = kFirst;
+  in.content.firstDay = 0;  // the stored first day does not print
   {
     Canvas c(800, 600);
     int asked = 0;

@@ -18,9 +18,9 @@ ChartInput BasicInput(DayNumber birthday, DayNumber first) {
   in.target = {0, 0, 800, 600};
   in.device = {14, 16, 96, 96, false};
   in.options = ChartOptionsFrom(0, false, 2, kHighlightNone, false);
-  in.birthday = birthday;
-  in.firstDay = first;
-  in.selectedDay = first;
+  in.content.birthday = birthday;
+  in.content.firstDay = first;
+  in.content.selectedDay = first;
   return in;
 }
 
@@ -92,10 +92,10 @@ TEST(ChartLayout, ChartStartingOnTheBirthdayStartsOnTheZeroLine) {
 TEST(ChartLayout, RecentringNeverShowsDaysBeforeTheBirthday) {
   const DayNumber birthday = DayFromDate(2000, 1, 1);
   ChartInput in = BasicInput(birthday, 0);
-  in.recentre = true;
-  in.selectedDay = birthday + 10;
+  in.content.recentre = true;
+  in.content.selectedDay = birthday + 10;
   EXPECT_EQ(LayOutChart(in).geometry.firstDay, birthday);
-  in.selectedDay = birthday + 1000;
+  in.content.selectedDay = birthday + 1000;
   const ChartLayout L = LayOutChart(in);
   EXPECT_EQ(L.geometry.firstDay, birthday + 1000 - 50);  // 100 days shown, half before
   EXPECT_EQ(L.geometry.selectedIndex, 50);
@@ -150,7 +150,7 @@ TEST(ChartLayout, DateStripSundaysMonthsAndYears) {
   EXPECT_EQ(starts, (std::vector<int>{0, 31, 60, 91}));
   EXPECT_FALSE(L.days[0].nameWithYear);  // only in print
   in.options = ChartOptionsFrom(0, true, 2, kHighlightNone, false);
-  in.printFrom = DayFromDate(2024, 1, 1);
+  in.content.printFrom = DayFromDate(2024, 1, 1);
   L = LayOutChart(in);
   EXPECT_TRUE(L.days[0].nameWithYear);    // January 2024
   EXPECT_FALSE(L.days[31].nameWithYear);  // February
@@ -196,7 +196,7 @@ TEST(ChartLayout, DayMarkCells) {
 TEST(ChartLayout, DayMarksOnlyWithTheRowAndOnDaysThatHaveOne) {
   ChartInput in = BasicInput(DayFromDate(1980, 1, 1), DayFromDate(2024, 1, 1));
   const DayNumber marked = DayFromDate(2024, 1, 10);
-  in.dayMark = [&](DayNumber d) { return d == marked ? int(kMarkRed | 1) : -1; };
+  in.content.dayMark = [&](DayNumber d) { return d == marked ? int(kMarkRed | 1) : -1; };
   for (const StripDay& d : LayOutChart(in).days) EXPECT_FALSE(d.hasMark);
   in.options.markRow = true;
   const ChartLayout L = LayOutChart(in);
@@ -217,7 +217,7 @@ TEST(ChartLayout, ElementBandSplitsAtTheChangeAndOskelinAddsTheOtherReckoning) {
   ChartInput in = BasicInput(DayFromDate(1980, 1, 1), first);
   in.target.right = 96;    // six days, four of them without records
   in.device.agWidth = 32;  // 16-pixel days
-  in.moon = &moon;
+  in.content.moon = &moon;
   ChartLayout L = LayOutChart(in);
   const int top = L.frame.stripTop + 36;
   ASSERT_EQ(L.elements.size(), 3u);
@@ -227,12 +227,12 @@ TEST(ChartLayout, ElementBandSplitsAtTheChangeAndOskelinAddsTheOtherReckoning) {
   EXPECT_EQ(L.elements[1].element, 0);                                 // the previous element
   EXPECT_EQ(L.elements[2].rect, (ChartRect{20, top, 32, top + 10}));
   EXPECT_EQ(L.elements[2].element, 1);
-  in.oskelin = true;
+  in.content.oskelin = true;
   L = LayOutChart(in);
   ASSERT_EQ(L.elements.size(), 5u);
   EXPECT_EQ(L.elements[1].rect, (ChartRect{0, top + 6, 16, top + 10}));
   EXPECT_EQ(L.elements[1].element, 3);  // Cancer: water
-  in.sternbild = true;  // constellations above, signs below
+  in.content.sternbild = true;  // constellations above, signs below
   L = LayOutChart(in);
   EXPECT_EQ(L.elements[0].element, 3);
   EXPECT_EQ(L.elements[1].element, 0);
@@ -288,13 +288,13 @@ TEST(ChartLayout, HighlightAndAverages) {
   in.options.highlight = kHighlightAverage12;
   L = LayOutChart(in);
   const int row = 2 + 4 * 10;
-  const int v1 = RhythmDayValue(0, in.birthday, in.firstDay + 10, false);
-  const int v2 = RhythmDayValue(1, in.birthday, in.firstDay + 10, false);
+  const int v1 = RhythmDayValue(0, in.content.birthday, in.content.firstDay + 10, false);
+  const int v2 = RhythmDayValue(1, in.content.birthday, in.content.firstDay + 10, false);
   const int y0 = L.frame.y0;
   EXPECT_EQ(L.highlightAverage[row].y, y0 + ((ExpectedY(v1) - y0) + (ExpectedY(v2) - y0)) / 2);
   in.options.highlight = kHighlightAverage;
   L = LayOutChart(in);
-  const int v3 = RhythmDayValue(2, in.birthday, in.firstDay + 10, false);
+  const int v3 = RhythmDayValue(2, in.content.birthday, in.content.firstDay + 10, false);
   EXPECT_EQ(L.highlightAverage[row].y,
             y0 + ((ExpectedY(v1) - y0) + (ExpectedY(v2) - y0) + (ExpectedY(v3) - y0)) / 3);
 }
@@ -311,11 +311,11 @@ TEST(ChartLayout, PrintPensGridAndFrame) {
 
   ChartInput in = BasicInput(DayFromDate(1980, 1, 1), 0);
   in.options = ChartOptionsFrom(kPrintHigherCurves | kViewSawtooth, true, 2, kHighlightNone, true);
-  in.printFrom = DayFromDate(2024, 1, 25);
+  in.content.printFrom = DayFromDate(2024, 1, 25);
   EXPECT_TRUE(in.options.higherCurves);
   EXPECT_FALSE(in.options.sawtooth);  // the screen's bit does not print
   const ChartLayout L = LayOutChart(in);
-  EXPECT_EQ(L.geometry.firstDay, in.printFrom);
+  EXPECT_EQ(L.geometry.firstDay, in.content.printFrom);
   EXPECT_EQ(L.printFrame, (ChartRect{0, 0, 799, 536}));
   ASSERT_EQ(L.grid.size(), 6u + 100u);
   EXPECT_EQ(L.grid[0].from.y, ExpectedY(-750));
@@ -331,14 +331,14 @@ TEST(ChartLayout, PrintPensGridAndFrame) {
 
 TEST(ChartLayout, HitTestGeometry) {
   ChartInput in = BasicInput(DayFromDate(1980, 1, 1), DayFromDate(2024, 1, 1));
-  in.selectedDay = DayFromDate(2024, 1, 5);
+  in.content.selectedDay = DayFromDate(2024, 1, 5);
   const ChartGeometry g = LayOutChart(in).geometry;
   EXPECT_EQ(ChartDayAt(g.firstDay, 8 * 4 + 7, g.pixelsPerDay), DayFromDate(2024, 1, 5));
   // The DayMark row is the strip's first row, 18 pixels from the strip's top at 536.
   EXPECT_EQ(g.markRowTop, 536);
   EXPECT_EQ(g.markRowBottom, 554);
   EXPECT_EQ(g.chartBottom, 536);
-  const SelectionMarker m = ChartSelectionMarker(g, in.selectedDay);
+  const SelectionMarker m = ChartSelectionMarker(g, in.content.selectedDay);
   EXPECT_EQ(m.column, (ChartRect{32, 0, 40, 536}));
   EXPECT_EQ(m.stripCell, (ChartRect{32, 554, 40, 572}));
   EXPECT_TRUE(ChartSelectionMarker(g, DayFromDate(2023, 1, 1)).column.Empty());

@@ -218,5 +218,5 @@ int ChartPicture(const Context& ctx) {
 
 }  // namespace
 
-TW_E2E_CASE("chart_partner", PartnerDialog);
-TW_E2E_CASE("chart_picture", ChartPicture);
+TW_E2E_CASE("chart-partner", PartnerDialog);
+TW_E2E_CASE("chart-picture", ChartPicture);

@@ -30,16 +30,6 @@ int ExpectedY(double v) {
   return margin + static_cast<int>((1000 - v) * amplitude / 2010);
 }
 
-TEST(ChartLayout, DayWidthIsAQuarterOfAgPerSizeRoundedUpToFour) {
-  for (int cx : {5, 8, 14, 15, 23})
-    for (int size = 1; size <= 4; ++size) {
-      const int raw = cx * size / 4;
-      const int expected = std::max(4, ((raw + 3) / 4) * 4);
-      EXPECT_EQ(ChartDayWidth(cx, size), expected) << cx << " " << size;
-      EXPECT_EQ(ChartDayWidth(cx, size) % 4, 0);
-    }
-}
-
 TEST(ChartLayout, FrameAndZeroLine) {
   const ChartLayout L = LayOutChart(BasicInput(DayFromDate(1980, 1, 1), DayFromDate(2024, 1, 1)));
   EXPECT_EQ(L.frame.dayWidth, 8);
@@ -274,10 +264,6 @@ TEST(ChartLayout, SpecialRangesFollowTheCurveNearerToZero) {
 }
 
 TEST(ChartLayout, HighlightAndAverages) {
-  EXPECT_EQ(HighlightCopies(96), 3);
-  EXPECT_EQ(HighlightCopies(600), 8);
-  EXPECT_EQ(HighlightOffsets(3), (std::vector<int>{-1, 0, 1}));
-  EXPECT_EQ(HighlightOffsets(8), (std::vector<int>{-4, -3, -2, -1, 0, 1, 2, 3}));
   ChartInput in = BasicInput(DayFromDate(1980, 1, 1), DayFromDate(2024, 1, 1));
   in.options.highlight = 5;  // rhythm 5 with three rhythms shown: nothing thick
   ChartLayout L = LayOutChart(in);
@@ -299,16 +285,7 @@ TEST(ChartLayout, HighlightAndAverages) {
             y0 + ((ExpectedY(v1) - y0) + (ExpectedY(v2) - y0) + (ExpectedY(v3) - y0)) / 3);
 }
 
-TEST(ChartLayout, PrintPensGridAndFrame) {
-  EXPECT_EQ(ChartPenWidth(false, 1200), 1);
-  EXPECT_EQ(ChartPenWidth(true, 300), 1);
-  EXPECT_EQ(ChartPenWidth(true, 600), 2);
-  EXPECT_EQ(ChartPenWidth(true, 1200), 4);
-  EXPECT_EQ(RhythmPenFor(1, true, 2).width, 2);  // rhythm 2 is the solid one
-  EXPECT_EQ(RhythmPenFor(0, true, 2).width, 1);
-  EXPECT_TRUE(RhythmPenFor(0, true, 2).black);
-  EXPECT_FALSE(RhythmPenFor(0, false, 2).black);
-
+TEST(ChartLayout, PrintGridAndFrame) {
   ChartInput in = BasicInput(DayFromDate(1980, 1, 1), 0);
   in.options = ChartOptionsFrom(kPrintHigherCurves | kViewSawtooth, true, 2, kHighlightNone, true);
   in.content.printFrom = DayFromDate(2024, 1, 25);

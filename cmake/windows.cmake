@@ -67,3 +67,17 @@ target_link_options(art_check PRIVATE -static -static-libgcc -static-libstdc++)
 # Under Wine the Unix root is drive Z:.
 add_test(NAME wine_res_art COMMAND art_check Z:${CMAKE_SOURCE_DIR}/data)
 # ---- end res ----
+
+# ---- chart painter: draws into memory bitmaps under Wine ----
+add_executable(chart_paint_test ${CMAKE_SOURCE_DIR}/tests/wine_res/chart_paint_test.cpp
+                                ${CMAKE_SOURCE_DIR}/src/views/chart_view_win.cpp)
+target_include_directories(chart_paint_test PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(chart_paint_test PRIVATE twcore GTest::gtest_main gdi32 user32)
+target_link_options(chart_paint_test PRIVATE -static -static-libgcc -static-libstdc++)
+add_test(NAME wine_chart_paint COMMAND chart_paint_test)
+# Not a test: prints what a maximised chart's repaint costs (run it under Wine).
+add_executable(chart_paint_bench ${CMAKE_SOURCE_DIR}/bench/chart_paint_bench_win.cpp
+                                 ${CMAKE_SOURCE_DIR}/src/views/chart_view_win.cpp)
+target_include_directories(chart_paint_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(chart_paint_bench PRIVATE twcore gdi32 user32)
+target_link_options(chart_paint_bench PRIVATE -static -static-libgcc -static-libstdc++)

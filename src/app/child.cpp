@@ -311,22 +311,27 @@ void OnSize(ChildWindow& cw, WPARAM type) {
 
 // The chart paints straight onto the window; what it laid out serves the hit tests.
 bool PaintChart(ChildWindow& cw, HDC dc, const RECT& area) {
-  ChartPaintInput in;
-  in.doc = cw.doc.get();
-  in.rect = area;
-  in.firstDay = cw.view.firstDay;
-  in.selectedDay = cw.doc->selectedDay;
-  in.font = TheApp().displayFont;
-  const ChartPaintResult r = DrawChart(dc, in);
-  if (!r.finished) return false;
+  App& app = TheApp();
+  PersonDocument& doc = *cw.doc;
+  ChartPaintInput in = ChartInputFromDocument(doc, cw.view.firstDay, area, false);
+  in.content.moon = app.moon.IsOpen() ? &app.moon : nullptr;
+  in.content.sternbild = app.settings.sternbild != 0;
+  in.content.oskelin = app.settings.oskelin != 0;
+  in.colours = app.settings.colours;
+  in.palette = app.palette;
+  in.font = app.displayFont;
+  for (int m = 0; m < 12; ++m) in.monthNames[m] = CachedMessage(TWM_CHART_MONTH_FIRST + m);
+  const ChartGeometry g = DrawChart(dc, in).layout.geometry;
+  doc.viewFlags &= ~kViewRecompute;
   ViewState& v = cw.view;
-  v.firstDay = r.firstDay;
-  v.pixelsPerDay = r.pixelsPerDay;
-  v.visibleDays = r.daysShown;
-  v.chartTop = r.chartTop;
-  v.chartBottom = r.chartBottom;
-  v.markRowTop = r.markRowTop;
-  v.markRowBottom = r.markRowBottom;
+  v.firstDay = g.firstDay;
+  v.pixelsPerDay = g.pixelsPerDay;
+  v.visibleDays = g.daysShown;
+  v.chartTop = g.chartTop;
+  v.chartBottom = g.chartBottom;
+  v.markRowTop = g.markRowTop;
+  v.markRowBottom = g.markRowBottom;
+  InvertChartSelection(dc, g, doc.selectedDay);
   return true;
 }
 

@@ -17,6 +17,7 @@
 #include "doc/person_document.h"
 #include "views/calendar_cells.h"
 #include "views/calendar_layout.h"
+#include "views/chart_layout.h"
 
 namespace tw {
 
@@ -77,25 +78,41 @@ CalendarPaintResult DrawCalendar(HDC dc, const CalendarPaintInput& in);
 // longer ends in an ellipsis on its last line that fits.
 int DrawRtfCell(HDC dc, const std::string& rtf, const RECT& box, const std::string& textFont, int maxHeight = 0);
 
+// Where a print job may stop the paint.
+enum class ChartCancelPoint { AfterMoonMarks, BeforeDateStrip, BeforeCurves };
+
 struct ChartPaintInput {
-  const PersonDocument* doc = nullptr;
-  RECT rect{};
-  DayNumber firstDay = 0;
-  DayNumber selectedDay = 0;
-  HFONT font = nullptr;
-  bool printing = false;
-  PaintCancel cancel;
+  RECT target = {0, 0, 0, 0};
+  bool print = false;
+  bool grid = false;  // print option "Raster"
+  ChartContent content;      // days, DayMarks, moon data (recentre: ViewFlags 0x4)
+  ViewFlags viewFlags = 0;   // the screen or print bits are picked by `print`
+  int32_t daySize = 2;       // the screen's or the print's day size
+  int32_t highlight = kHighlightNone;  // the rhythm choice or the print rhythm choice
+  ColourTable colours = DefaultColourTable();
+  HPALETTE palette = nullptr;  // used on palette devices
+  HFONT font = nullptr;        // nullptr: the device context's font
+  std::array<std::string, 12> monthNames;  // messages 3045..3056
+  // Asked at the three cancel points while printing; true ends the paint.
+  std::function<bool(ChartCancelPoint)> cancel;
 };
 
 struct ChartPaintResult {
-  bool finished = true;
-  DayNumber firstDay = 0;
-  int pixelsPerDay = 0;      // 0 while the chart has no day columns
-  int daysShown = 0;
-  int chartTop = 0, chartBottom = 0;
-  int markRowTop = 0, markRowBottom = 0;
+  ChartLayout layout;
+  bool cancelled = false;
+  // Whole days drawn, what a print job advances by; 0 after a cancel.
+  int DaysDrawn() const { return cancelled ? 0 : layout.frame.daysShown; }
 };
 
 ChartPaintResult DrawChart(HDC dc, const ChartPaintInput& in);
+
+// The document's part of the input: days (the first from the window's view state), flags, the screen's day size and highlight, and
+// its DayMarks (the accessor reads `doc`, which must outlive the paint). The caller adds
+// fonts, colours, the moon data and the month names; a print job also sets daySize,
+// highlight, printFrom and grid from its own settings.
+ChartPaintInput ChartInputFromDocument(const PersonDocument& doc, DayNumber firstDay, const RECT& target, bool print);
+
+// Inverts the selected day's column and its strip cell (the screen's selection marker).
+void InvertChartSelection(HDC dc, const ChartGeometry& g, DayNumber selected);
 
 }  // namespace tw

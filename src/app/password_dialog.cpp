@@ -1,4 +1,4 @@
-// Password prompt (template 64), shown before a protected person file opens.
+// Password prompt (template IDD_PASSWORD_PROMPT), shown before a protected person file opens.
 #include <windows.h>
 
 #include "app/app.h"
@@ -16,57 +16,52 @@ const int kLocalize[] = {0, TWM_PASSWORD_TITLE,
                          IDC_PASSWORD_LABEL, TWM_PASSWORD_LABEL,
                          IDOK, TWM_OK,
                          IDCANCEL, TWM_CANCEL,
-                         IDC_DIALOG_HELP, 4245,
+                         IDC_DIALOG_HELP, TWM_HELP_BUTTON,
                          0, -1};
 
-const DWORD kHelp[] = {IDC_PASSWORD_FILE, 9120, IDC_PASSWORD_NOTE, 9121, IDC_PASSWORD_LABEL, 9121,
-                     IDC_PASSWORD, 9121, IDOK, 1900, IDCANCEL, 1901, IDC_DIALOG_HELP, 1903,
-                     0, 0};
+const DWORD kPopups[] = {IDC_PASSWORD_FILE, HID_PASSWORD_FILE, IDC_PASSWORD_NOTE, HID_PASSWORD_TYPED,
+                         IDC_PASSWORD_LABEL, HID_PASSWORD_TYPED, IDC_PASSWORD, HID_PASSWORD_TYPED,
+                         IDOK, HID_OK_BUTTON, IDCANCEL, HID_CANCEL_BUTTON, IDC_DIALOG_HELP, HID_HELP_BUTTON,
+                         0, 0};
+const DialogHelpTable kHelp = {HID_PASSWORD_DIALOG, kPopups};
 
-constexpr int kHelpTopic = 8002;
+constexpr int kPasswordChars = 8;
+
+void OnInitDialog(HWND dlg, const PersonDocument& doc) {
+  LocalizeDialog(dlg, kLocalize);
+  SendDlgItemMessageA(dlg, IDC_PASSWORD, EM_LIMITTEXT, kPasswordChars, 0);
+  SetDlgItemTextA(dlg, IDC_PASSWORD_FILE, doc.path.c_str());
+}
+
+void OnOk(HWND dlg, const PersonDocument* doc) {
+  char typed[kPasswordChars + 1] = {};
+  GetDlgItemTextA(dlg, IDC_PASSWORD, typed, sizeof typed);
+  const bool match = doc && doc->header.PasswordMatches(typed);
+  SecureZeroMemory(typed, sizeof typed);
+  if (!match) ShowMessage(MB_ICONHAND, TWM_WRONG_PASSWORD);
+  EndDialog(dlg, match ? 1 : 0);
+}
 
 INT_PTR CALLBACK PasswordPromptProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* doc = reinterpret_cast<const PersonDocument*>(GetWindowLongPtrA(dlg, DWLP_USER));
   switch (msg) {
     case WM_INITDIALOG:
-      doc = reinterpret_cast<const PersonDocument*>(lp);
       SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      LocalizeDialog(dlg, kLocalize);
-      SendDlgItemMessageA(dlg, IDC_PASSWORD, EM_LIMITTEXT, 8, 0);
-      SetDlgItemTextA(dlg, IDC_PASSWORD_FILE, doc->path.c_str());
+      OnInitDialog(dlg, *reinterpret_cast<const PersonDocument*>(lp));
       return TRUE;
     case WM_COMMAND:
-      switch (LOWORD(wp)) {
-        case IDOK: {
-          char typed[9] = {};
-          GetDlgItemTextA(dlg, IDC_PASSWORD, typed, sizeof typed);
-          if (!doc || !doc->header.PasswordMatches(typed)) {
-            ShowMessage(MB_ICONHAND, TWM_WRONG_PASSWORD);
-            EndDialog(dlg, 0);
-          } else {
-            EndDialog(dlg, 1);
-          }
-          SecureZeroMemory(typed, sizeof typed);
-          return TRUE;
-        }
-        case IDCANCEL:
-          EndDialog(dlg, 0);
-          return TRUE;
-        case IDC_DIALOG_HELP:
-          OpenHelp(HelpRequest::Context, kHelpTopic);
-          return TRUE;
+      if (LOWORD(wp) == IDOK) {
+        OnOk(dlg, doc);
+        return TRUE;
       }
       break;
-    case WM_HELP:
-      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), kHelp);
-      return TRUE;
   }
-  return FALSE;
+  return DialogTail(dlg, msg, wp, lp, kHelp);
 }
 
 }  // namespace
 
-bool RunPasswordPrompt(const PersonDocument& doc) {
+bool RunPasswordDialog(const PersonDocument& doc) {
   App& app = TheApp();
   return DialogBoxParamA(app.instance, MAKEINTRESOURCEA(IDD_PASSWORD_PROMPT), app.frame, PasswordPromptProc,
                          reinterpret_cast<LPARAM>(&doc)) == 1;

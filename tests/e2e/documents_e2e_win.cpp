@@ -10,6 +10,7 @@
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"
+#include "tw_ids.h"
 
 namespace {
 
@@ -555,6 +556,80 @@ int SecondInstance(const Context& ctx) {
   return 0;
 }
 
+// Saving over a file leaves the user's own x.twd.tmp and x.twd.old as they were, adds no
+// file to the folder, and keeps the saved file's attributes.
+int SaveKeepsNeighbours(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\carl.twd", "Carl", "");
+  const std::string tmp = "eigene Datei, nicht anfassen", old = "auch meine";
+  Check(WriteBytes(path + ".tmp", tmp) && WriteBytes(path + ".old", old), "the user's .tmp and .old written");
+  Check(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE) != 0, "file made hidden");
+  const bool hiddenKept = (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+  std::printf("the file system %s the hidden attribute\n", hiddenKept ? "keeps" : "does not keep");
+  Check(s.Launch(ctx, path), "program started with the file");
+  HWND child = WaitChildTitled(s.frame, "Carl - 05.05.1980");
+  Check(child != nullptr, "person window opens");
+  if (!child) return 1;
+  s.Command(IDM_PERSON_DATA);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return Check(false, "person dialog"), 1;
+  SetText(dlg, kName, "Carla");
+  Press(dlg, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  s.Command(IDM_FILE_SAVE);
+  Check(WaitFor([&] { return ReadHeader(path).Name() == "Carla"; }, 10000), "saved over the file");
+  auto read = [](const std::string& f) {
+    std::ifstream in(f, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  Check(read(path + ".tmp") == tmp, "x.twd.tmp unchanged byte for byte");
+  Check(read(path + ".old") == old, "x.twd.old unchanged byte for byte");
+  int files = 0;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((s.work + "\\carl.twd*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do ++files;
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
+  Check(files == 3, "no temporary file left beside them");
+  if (hiddenKept) Check((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0, "the saved file is still hidden");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+// A birthday past the calendar's last day (a file written elsewhere) shows as that last
+// day in the person dialog, which is what OK stores.
+int BirthdayAfterTheCalendar(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\dora.twd", "Dora", "");
+  tw::PersonHeader h = ReadHeader(path);
+  h.SetBirthday(tw::DayFromDate(2051, 3, 5));
+  std::string bytes = [&] {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }();
+  std::memcpy(&bytes[0], h.bytes.data(), 8);  // birthday and notes start
+  Check(WriteBytes(path, bytes), "birthday 05.03.2051 written into the file");
+  Check(s.Launch(ctx, path), "program started with the file");
+  HWND child = WaitChildTitled(s.frame, "Dora - 05.03.2051");
+  Check(child != nullptr, "the file opens");
+  if (!child) return 1;
+  s.Command(IDM_PERSON_DATA);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return Check(false, "person dialog"), 1;
+  std::printf("birthday shown: %s\n", WindowText(GetDlgItem(dlg, kBirthday)).c_str());
+  Check(WindowText(GetDlgItem(dlg, kBirthday)) == "31.12.2049", "the dialog shows the last calendar day");
+  Press(dlg, IDOK);
+  Check(WaitChildTitled(s.frame, "Dora - 31.12.2049") != nullptr, "and OK stores it");
+  s.Command(IDM_FILE_SAVE);
+  Check(WaitFor([&] { return ReadHeader(path).Birthday() == tw::kLastCalendarDay; }, 10000), "saved as 31.12.2049");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("doc-new-save-reopen", NewSaveReopen);
@@ -565,3 +640,5 @@ TW_E2E_CASE("doc-bad-files", BadFiles);
 TW_E2E_CASE("doc-save-fails", SaveFails);
 TW_E2E_CASE("doc-long-command-line", LongCommandLine);
 TW_E2E_CASE("doc-second-instance", SecondInstance);
+TW_E2E_CASE("doc-save-keeps-neighbours", SaveKeepsNeighbours);
+TW_E2E_CASE("doc-birthday-after-calendar", BirthdayAfterTheCalendar);

@@ -2,7 +2,11 @@
 // start failures that end the program: a missing resource library and a missing moon file.
 #include <vector>
 
+#include "dialogs/document_dialog_ids.h"
 #include "e2e.h"
+// after windows.h, which e2e.h brings
+#include <commctrl.h>
+#include "tw_ids.h"
 
 namespace {
 
@@ -287,6 +291,132 @@ int MissingMoonFile(const Context& ctx) {
   return 0;
 }
 
+// The rectangle of toolbar button `index`, asked in the program's own memory.
+bool ToolbarItemRect(const Program& p, HWND toolbar, int index, RECT* out) {
+  void* remote = VirtualAllocEx(p.pi.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) return false;
+  DWORD_PTR ok = 0;
+  SendMessageTimeoutA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &ok);
+  SIZE_T got = 0;
+  const bool read = ok && ReadProcessMemory(p.pi.hProcess, remote, out, sizeof(RECT), &got) && got == sizeof(RECT);
+  VirtualFreeEx(p.pi.hProcess, remote, 0, MEM_RELEASE);
+  return read;
+}
+
+int ToolbarIndex(HWND toolbar, int command) {
+  DWORD_PTR index = static_cast<DWORD_PTR>(-1);
+  SendMessageTimeoutA(toolbar, TB_COMMANDTOINDEX, command, 0, SMTO_ABORTIFHUNG, 5000, &index);
+  return static_cast<int>(index);
+}
+
+// Screen pixels of a rectangle, as 0x00RRGGBB, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& r) {
+  std::vector<COLORREF> out;
+  HDC screen = GetDC(nullptr);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(GetPixel(screen, x, y));
+  ReleaseDC(nullptr, screen);
+  return out;
+}
+
+bool SaveScreenBmp(const std::string& file) {
+  HDC screen = GetDC(nullptr);
+  const int w = GetDeviceCaps(screen, HORZRES), h = GetDeviceCaps(screen, VERTRES);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = false;
+  if (bmp) {
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
+    const DWORD offset = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
+    BITMAPFILEHEADER fh = {0x4D42, offset + size, 0, 0, offset};
+    if (FILE* f = std::fopen(file.c_str(), "wb")) {
+      ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+           std::fwrite(bits, 1, size, f) == size;
+      std::fclose(f);
+    }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+  }
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+// Between the ConditionCombo and the first button the toolbar shows only its face: no
+// separator line, and no more room than the small gap.
+int ToolbarBesideTheCombo(const Context& ctx) {
+  Program p;
+  if (!StartFresh(p, ctx)) return 1;
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  if (!frame) return Check(false, "frame exists"), 1;
+  Check(WaitFor([&] { return IsWindowVisible(frame) && FindDialogWith(p, IDC_ABOUT_LINE1) == nullptr; }, 20000),
+        "frame shown, start picture gone");
+  HWND toolbar = FrameChild(frame, IDC_TOOLBAR);
+  HWND combo = toolbar ? GetDlgItem(toolbar, IDC_CONDITION_COMBO) : nullptr;
+  Check(combo != nullptr, "ConditionCombo on the toolbar");
+  if (!combo) return 1;
+  RECT button;
+  Check(ToolbarItemRect(p, toolbar, ToolbarIndex(toolbar, IDM_FILE_NEW), &button), "first button's place");
+  RECT comboRect = RectIn(toolbar, combo);
+  std::printf("combo %ld..%ld, first button %ld..%ld\n", comboRect.left, comboRect.right, button.left, button.right);
+  Check(button.left >= comboRect.right && button.left - comboRect.right <= 8, "the first button follows the combo");
+  Sleep(500);
+  RECT gap = {comboRect.right, button.top + 2, button.left, button.bottom - 2};
+  MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&gap), 2);
+  std::vector<COLORREF> px = ScreenPixels(gap);
+  RECT face = {button.left, 1, button.left + 1, 2};  // above the button: the toolbar's face
+  MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&face), 2);
+  const COLORREF faceColour = ScreenPixels(face).empty() ? CLR_INVALID : ScreenPixels(face)[0];
+  int other = 0;
+  for (COLORREF c : px) other += c != faceColour;
+  std::printf("gap %ld x %ld pixels, %d not the face colour %06lx\n", gap.right - gap.left, gap.bottom - gap.top, other,
+              static_cast<unsigned long>(faceColour));
+  Check(!px.empty() && other == 0, "no separator line beside the combo");
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  SaveScreenBmp(std::string(tmp) + "tw_toolbar_combo.bmp");
+  CloseAndExit(p, frame);
+  return 0;
+}
+
+// In context-help mode a toolbar button shows its command's popup instead of running it.
+int HelpModeOnTheToolbar(const Context& ctx) {
+  Program p;
+  if (!StartFresh(p, ctx)) return 1;
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  if (!frame) return Check(false, "frame exists"), 1;
+  Check(WaitFor([&] { return IsWindowVisible(frame) && FindDialogWith(p, IDC_ABOUT_LINE1) == nullptr; }, 20000),
+        "frame shown, start picture gone");
+  HWND toolbar = FrameChild(frame, IDC_TOOLBAR);
+  RECT button;
+  Check(toolbar && ToolbarItemRect(p, toolbar, ToolbarIndex(toolbar, IDM_FILE_NEW), &button), "button Neu found");
+  if (!toolbar) return 1;
+  const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_MODE, 0);
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, at);
+  HWND box = WaitDialogWith(p, kMessageText, 10000);
+  Check(ReadHelpLog().find("popup 7100 ") != std::string::npos, "the button asks for the popup of its command");
+  Check(FindDialogWith(p, IDC_PERSON_NAME) == nullptr, "and does not open the person dialog");
+  if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+  WaitFor([&] { return FindDialogWith(p, kMessageText) == nullptr; }, 5000);
+  // The mode ended with that click: the next one runs the command.
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, at);
+  HWND dlg = WaitDialogWith(p, IDC_PERSON_NAME, 10000);
+  Check(dlg != nullptr, "after the help the button runs its command again");
+  if (dlg) PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+  WaitFor([&] { return FindDialogWith(p, IDC_PERSON_NAME) == nullptr; }, 5000);
+  CloseAndExit(p, frame);
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("about-start-and-command", AboutAtStartAndOnCommand);
@@ -295,3 +425,5 @@ TW_E2E_CASE("splitter-drag", SplitterMovesThePanel);
 TW_E2E_CASE("help-requests", HelpRequests);
 TW_E2E_CASE("missing-library", MissingLibrary);
 TW_E2E_CASE("missing-moon-file", MissingMoonFile);
+TW_E2E_CASE("toolbar-beside-combo", ToolbarBesideTheCombo);
+TW_E2E_CASE("help-mode-toolbar", HelpModeOnTheToolbar);

@@ -207,6 +207,11 @@ INT_PTR DialogTail(HWND dlg, UINT msg, WPARAM wp, LPARAM lp, const DialogHelpTab
   return FALSE;
 }
 
+void LocalizeDialogButtons(HWND dlg) {
+  static const int kButtons[] = {-1, 0, IDOK, TWM_OK, IDCANCEL, TWM_CANCEL, IDC_DIALOG_HELP, TWM_HELP_BUTTON, 0, -1};
+  LocalizeDialog(dlg, kButtons);
+}
+
 namespace {
 
 // The person window that holds `w`, or nullptr.

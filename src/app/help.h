@@ -41,6 +41,8 @@ struct DialogHelpTable {
 // IDCANCEL ends the dialog with 0, the help button opens the topic, WM_HELP shows the
 // popup of the control under the request. Returns what the procedure returns.
 INT_PTR DialogTail(HWND dlg, UINT msg, WPARAM wp, LPARAM lp, const DialogHelpTable& help);
+// The library's texts for the OK, Cancel and help buttons of a dialog.
+void LocalizeDialogButtons(HWND dlg);
 
 // Context-help mode ("Direkthilfe"): the next click on a part of the frame shows that
 // part's help instead of acting on it; Escape ends the mode. The mode is one filter in

@@ -14,9 +14,6 @@ namespace {
 const int kLocalize[] = {0, TWM_PASSWORD_TITLE,
                          IDC_PASSWORD_NOTE, TWM_PASSWORD_PROTECTED,
                          IDC_PASSWORD_LABEL, TWM_PASSWORD_LABEL,
-                         IDOK, TWM_OK,
-                         IDCANCEL, TWM_CANCEL,
-                         IDC_DIALOG_HELP, TWM_HELP_BUTTON,
                          0, -1};
 
 const DWORD kPopups[] = {IDC_PASSWORD_FILE, HID_PASSWORD_FILE, IDC_PASSWORD_NOTE, HID_PASSWORD_TYPED,
@@ -29,6 +26,7 @@ constexpr int kPasswordChars = 8;
 
 void OnInitDialog(HWND dlg, const PersonDocument& doc) {
   LocalizeDialog(dlg, kLocalize);
+  LocalizeDialogButtons(dlg);
   SendDlgItemMessageA(dlg, IDC_PASSWORD, EM_LIMITTEXT, kPasswordChars, 0);
   SetDlgItemTextA(dlg, IDC_PASSWORD_FILE, doc.path.c_str());
 }

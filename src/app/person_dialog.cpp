@@ -34,9 +34,6 @@ const int kLocalize[] = {0, TWM_PERSON_TITLE,
                          IDC_PERSON_DESC_LABEL, TWM_PERSON_DESCRIPTION,
                          IDC_PERSON_YEAR_LABEL, TWM_PERSON_NOTES_FROM,
                          IDC_PASSWORD_LABEL, TWM_PASSWORD_LABEL,
-                         IDOK, TWM_OK,
-                         IDCANCEL, TWM_CANCEL,
-                         IDC_DIALOG_HELP, TWM_HELP_BUTTON,
                          0, -1};
 
 const DWORD kPopups[] = {IDC_PERSON_NAME_LABEL, HID_PERSON_NAME, IDC_PERSON_NAME, HID_PERSON_NAME,
@@ -156,6 +153,7 @@ void OnOk(HWND dlg, PersonDialogState& s) {
 
 void OnInitDialog(HWND dlg, PersonDialogState& s) {
   LocalizeDialog(dlg, kLocalize);
+  LocalizeDialogButtons(dlg);
   SendDlgItemMessageA(dlg, IDC_PERSON_NAME, EM_LIMITTEXT, kNameChars + 1, 0);
   SendDlgItemMessageA(dlg, IDC_PERSON_BIRTHDAY, EM_LIMITTEXT, kBirthdayChars, 0);
   SendDlgItemMessageA(dlg, IDC_PERSON_DESCRIPTION, EM_LIMITTEXT, kDescriptionChars + 1, 0);

@@ -334,7 +334,7 @@
 
 
 /* ---- frame, about box and help contexts of the program's own resources ---- */
-#define IDR_ACCELERATORS         36
+#define IDA_ACCELERATORS         36    /* the frame's accelerator table */
 #define IDD_ABOUT                37
 #define IDD_SIDE_PANEL           63
 #define IDC_ABOUT_LINE1          3003  /* the about box's four lines, top to bottom; each */

@@ -111,7 +111,7 @@ bool ReadEarlySettings(App& app) {
   LoadStartValues(app.profile, app.locale, app.screen, waveOutGetNumDevs() > 0, app.settings);
   app.dataDir = app.settings.dataPath;
   app.recoRotation.nextSave = app.settings.nextSave;
-  app.accelerators = LoadAcceleratorsA(app.instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+  app.accelerators = LoadAcceleratorsA(app.instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
 
   app.smallFont = MakeFont("Arial", -(app.logPixelsY * kSmallFontTenths / kTenthsPerInch), FW_NORMAL, ANSI_CHARSET);
   int size = EffectiveFontSize(app.settings.fontSize);

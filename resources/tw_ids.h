@@ -333,7 +333,6 @@
 #define IDB_TOOLBAR              2042
 
 /* ---- person window, DayMark popup and side panel: templates, controls, help ---- */
-#define IDD_SIDE_PANEL           63
 #define IDD_DAY_MARK             75
 #define ID_RHYTHM_COMBO          2061
 #define ID_LIST_HEADER           2062
@@ -354,14 +353,38 @@
 #define ID_PANEL_LAYOUT_PRINT    2306
 #define ID_PANEL_SPLIT_SUMMARY   2045
 #define ID_PANEL_SPLIT_NOTE      2046
-#define HELP_CHART_WINDOW        7500  /* help contexts of the person window */
-#define HELP_CALENDAR_WINDOW     7501
-#define HELP_DAY_MARK            8004
-#define HELP_SIDE_PANEL          8034
-#define HELP_MARK_FLAG_RED       9040
-#define HELP_MARK_FLAG_YELLOW    9041
-#define HELP_MARK_SYMBOL         9042
-#define HELP_OK_BUTTON           1900
-#define HELP_HELP_BUTTON         1903
+#define HID_DAY_MARK            8004
+#define HID_MARK_FLAG_RED       9040
+#define HID_MARK_FLAG_YELLOW    9041
+#define HID_MARK_SYMBOL         9042
+
+/* ---- frame, about box and help contexts of the program's own resources ---- */
+#define IDA_ACCELERATORS         36    /* the frame's accelerator table */
+#define IDD_ABOUT                37
+#define IDD_SIDE_PANEL           63
+#define IDC_ABOUT_LINE1          3003  /* the about box's four lines, top to bottom; each */
+#define IDC_ABOUT_LINE2          3004  /* shows the library string of its own number */
+#define IDC_ABOUT_LINE3          3005
+#define IDC_ABOUT_LINE4          3006
+#define IDC_TOOLBAR              2043
+#define IDC_FRAME_SPLITTER       2044
+#define IDC_CONDITION_COMBO      2061  /* also the number of its tooltip string */
+#define HID_OK_BUTTON            1900  /* help contexts: popups and topics of the help set */
+#define HID_CANCEL_BUTTON        1901
+#define HID_CLOSE_BUTTON         1902
+#define HID_HELP_BUTTON          1903
+#define HID_BIO_WINDOW           7500  /* person window in chart mode */
+#define HID_MOON_WINDOW          7501  /* person window in moon calendar mode */
+#define HID_PERSON_DIALOG        8001
+#define HID_PASSWORD_DIALOG      8002
+#define HID_WINDOW_PARTS         8034  /* splitter and side panel */
+#define HID_PERSON_NAME          9100
+#define HID_PERSON_DESCRIPTION   9101
+#define HID_PERSON_BIRTHDAY      9102
+#define HID_PERSON_NOTES_YEAR    9103
+#define HID_PERSON_PASSWORD      9104
+#define HID_PASSWORD_FILE        9120
+#define HID_PASSWORD_TYPED       9121
+#define HID_PASSWORD_REPEAT      9470
 
 #endif

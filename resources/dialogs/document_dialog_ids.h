@@ -21,6 +21,7 @@
 #define IDC_PASSWORD_NOTE        2063
 #define IDC_PASSWORD_FILE        2064
 #define IDC_BIRTHDAY_SPIN_FIRST  2072  /* 2072..2074: the three date fields */
+#define IDC_BIRTHDAY_SPIN_SECOND 2073
 #define IDC_BIRTHDAY_SPIN_LAST   2074
 #define IDC_DIALOG_HELP          2639
 

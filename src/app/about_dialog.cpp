@@ -1,4 +1,4 @@
-// About box (template 37), which also serves as the start picture: the picture
+// About box (template IDD_ABOUT), which also serves as the start picture: the picture
 // "Tidewell.bmp" of the data folder with four lines of text over its lower edge. It
 // closes itself after 4 s as start picture and after 40 s otherwise, or on a click.
 //
@@ -21,14 +21,20 @@ namespace tw {
 
 namespace {
 
-constexpr int kAboutTemplate = 37;
 constexpr UINT_PTR kCloseTimer = 2;
 constexpr UINT kStartPictureMs = 4000;
 constexpr UINT kAboutMs = 40000;
 constexpr int kNoPictureWidth = 300, kNoPictureHeight = 400;
 constexpr size_t kMaxPictureBytes = 32u << 20;
 
-constexpr int kLocalize[] = {-1, 0, 3003, TWM_ABOUT_LINE1, 3004, TWM_ABOUT_LINE2, 3005, TWM_ABOUT_LINE3, 0, -1};
+// The fourth line keeps the template's text.
+constexpr int kLocalize[] = {-1, 0, IDC_ABOUT_LINE1, TWM_ABOUT_LINE1, IDC_ABOUT_LINE2, TWM_ABOUT_LINE2,
+                             IDC_ABOUT_LINE3, TWM_ABOUT_LINE3, 0, -1};
+constexpr int kLineMargin = 16;   // pixels left and right of the lines
+constexpr int kBottomMargin = 11; // below the last line
+constexpr int kLineGap = 2;
+// Bounds of the template copy the start picture is made from.
+constexpr DWORD kMinTemplateBytes = 16, kMaxTemplateBytes = 65536;
 
 struct AboutState {
   bool startPicture = false;
@@ -73,15 +79,15 @@ void LayOut(HWND dlg, int width, int height) {
   int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   SetWindowPos(dlg, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  int lineY = height - 11;
-  for (int id : {3006, 3005, 3004, 3003}) {
+  int lineY = height - kBottomMargin;
+  for (int id : {IDC_ABOUT_LINE4, IDC_ABOUT_LINE3, IDC_ABOUT_LINE2, IDC_ABOUT_LINE1}) {
     HWND line = GetDlgItem(dlg, id);
     if (!line) continue;
     RECT r;
     GetWindowRect(line, &r);
     int h = r.bottom - r.top;
-    MoveWindow(line, 16, lineY - h, width - 32, h, FALSE);
-    lineY -= h + 2;
+    MoveWindow(line, kLineMargin, lineY - h, width - 2 * kLineMargin, h, FALSE);
+    lineY -= h + kLineGap;
   }
 }
 
@@ -101,7 +107,7 @@ void Close(HWND dlg, AboutState* s) {
     EndDialog(dlg, 1);
 }
 
-void Paint(HWND dlg, AboutState* s) {
+void OnPaint(HWND dlg, AboutState* s) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(dlg, &ps);
   RECT c;
@@ -123,32 +129,50 @@ void Paint(HWND dlg, AboutState* s) {
   EndPaint(dlg, &ps);
 }
 
+void OnInitDialog(HWND dlg, AboutState* s) {
+  LocalizeDialog(dlg, kLocalize);
+  App& app = TheApp();
+  s->havePicture = ReadPicture(app.dataDir + "Tidewell.bmp", s->picture);
+  if (s->havePicture) s->palette = MakePicturePalette(s->picture);
+  LayOut(dlg, s->havePicture ? s->picture.width : kNoPictureWidth,
+         s->havePicture ? s->picture.height : kNoPictureHeight);
+  SetTimer(dlg, kCloseTimer, s->startPicture ? kStartPictureMs : kAboutMs, nullptr);
+  PlaySoundIfOn();
+}
+
+INT_PTR OnCtlColor(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+}
+
+void OnDestroy(HWND dlg, AboutState* s) {
+  KillTimer(dlg, kCloseTimer);
+  if (s) {
+    if (s->palette) DeleteObject(s->palette);
+    s->palette = nullptr;
+    s->picture = DibPicture();
+    s->havePicture = false;
+    if (s->modeless) g_startPicture = nullptr;
+  }
+  SetWindowLongPtrA(dlg, DWLP_USER, 0);
+}
+
 INT_PTR CALLBACK AboutDlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* s = reinterpret_cast<AboutState*>(GetWindowLongPtrA(dlg, DWLP_USER));
   switch (msg) {
-    case WM_INITDIALOG: {
-      s = reinterpret_cast<AboutState*>(lp);
+    case WM_INITDIALOG:
       SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      LocalizeDialog(dlg, kLocalize);
-      App& app = TheApp();
-      s->havePicture = ReadPicture(app.dataDir + "Tidewell.bmp", s->picture);
-      if (s->havePicture) s->palette = MakePicturePalette(s->picture);
-      LayOut(dlg, s->havePicture ? s->picture.width : kNoPictureWidth,
-             s->havePicture ? s->picture.height : kNoPictureHeight);
-      SetTimer(dlg, kCloseTimer, s->startPicture ? kStartPictureMs : kAboutMs, nullptr);
-      PlaySoundIfOn();
+      OnInitDialog(dlg, reinterpret_cast<AboutState*>(lp));
       return TRUE;
-    }
     case WM_PAINT:
-      Paint(dlg, s);
+      OnPaint(dlg, s);
       return TRUE;
     case WM_ERASEBKGND:
       return TRUE;  // the picture covers everything
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-      SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-      SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOWTEXT));
-      return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+      return OnCtlColor(reinterpret_cast<HDC>(wp));
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
       if (msg == WM_PALETTECHANGED && reinterpret_cast<HWND>(wp) == dlg) return FALSE;
@@ -169,15 +193,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) Close(dlg, s);
       return TRUE;
     case WM_DESTROY:
-      KillTimer(dlg, kCloseTimer);
-      if (s) {
-        if (s->palette) DeleteObject(s->palette);
-        s->palette = nullptr;
-        s->picture = DibPicture();
-        s->havePicture = false;
-        if (s->modeless) g_startPicture = nullptr;
-      }
-      SetWindowLongPtrA(dlg, DWLP_USER, 0);
+      OnDestroy(dlg, s);
       return TRUE;
   }
   return FALSE;
@@ -188,11 +204,11 @@ INT_PTR CALLBACK AboutDlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 // the keyboard, and closing the picture moves no focus.
 HWND CreateStartPicture(HWND owner, AboutState* state) {
   App& app = TheApp();
-  HRSRC res = FindResourceA(app.instance, MAKEINTRESOURCEA(kAboutTemplate), reinterpret_cast<LPCSTR>(RT_DIALOG));
+  HRSRC res = FindResourceA(app.instance, MAKEINTRESOURCEA(IDD_ABOUT), reinterpret_cast<LPCSTR>(RT_DIALOG));
   HGLOBAL block = res ? LoadResource(app.instance, res) : nullptr;
   const void* data = block ? LockResource(block) : nullptr;
   DWORD size = res ? SizeofResource(app.instance, res) : 0;
-  if (!data || size < 16 || size > 65536) return nullptr;
+  if (!data || size < kMinTemplateBytes || size > kMaxTemplateBytes) return nullptr;
   std::vector<DWORD> copy((size + 3) / 4);
   CopyMemory(copy.data(), data, size);
   auto* bytes = reinterpret_cast<BYTE*>(copy.data());
@@ -207,7 +223,7 @@ HWND CreateStartPicture(HWND owner, AboutState* state) {
                                     reinterpret_cast<LPARAM>(state));
 }
 
-void RunAbout(int) {
+void RunAboutDialog(int) {
   App& app = TheApp();
   bool start = app.aboutAsStartPicture;
   app.aboutAsStartPicture = false;  // from now on the long display time
@@ -227,11 +243,11 @@ void RunAbout(int) {
     return;
   }
   AboutState state;
-  DialogBoxParamA(app.instance, MAKEINTRESOURCEA(kAboutTemplate), app.frame, AboutDlgProc,
+  DialogBoxParamA(app.instance, MAKEINTRESOURCEA(IDD_ABOUT), app.frame, AboutDlgProc,
                   reinterpret_cast<LPARAM>(&state));
 }
 
-CommandRegistrar g_aboutCommand({IDM_ABOUT, IDM_ABOUT, RunAbout, nullptr, nullptr});
+CommandRegistrar g_aboutCommand({IDM_ABOUT, IDM_ABOUT, RunAboutDialog, nullptr, nullptr});
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "core/settings_values.h"
 #include "reco/reco_files.h"
 #include "reco/reco_tables.h"
+#include "tw_ids.h"
 
 namespace tw {
 
@@ -33,10 +34,11 @@ class WinMessageSink : public MessageSink {
   int Show(int type, int id, const std::vector<MessageArg>& args) override;
 };
 
-constexpr int kFirstAppCursor = 38;  // cursors 38..46 of the program's resources
-constexpr int kAppCursorCount = 9;
+constexpr int kFirstAppCursor = IDC_HELP_MODE;  // cursors of the program's resources, in id order
+constexpr int kAppCursorCount = IDC_DRAG_NO - IDC_HELP_MODE + 1;
 constexpr int kMaxChildren = 8;
-constexpr int kBrushCount = 26;
+constexpr int kBrushColours = 13;  // one brush per palette index and one per settings colour
+constexpr int kBrushCount = 2 * kBrushColours;
 
 struct App {
   HINSTANCE instance = nullptr;

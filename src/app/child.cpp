@@ -486,23 +486,6 @@ namespace {
 
 POINT PointOf(LPARAM lp) { return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
 
-// Help mode takes the next click or Escape before the window sees them; true when taken.
-bool OnHelpMode(ChildWindow* cw, UINT msg, WPARAM wp) {
-  App& app = TheApp();
-  if (!app.helpMode) return false;
-  if (msg == WM_LBUTTONDOWN) {
-    app.helpMode = false;
-    OpenHelp(HelpRequest::Context, cw && IsList(*cw->doc) ? HELP_CALENDAR_WINDOW : HELP_CHART_WINDOW);
-    return true;
-  }
-  if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
-    app.helpMode = false;
-    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    return true;
-  }
-  return false;
-}
-
 LRESULT OnCreate(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* created = new ChildWindow;
   created->doc.reset(g_pendingDoc);
@@ -549,13 +532,6 @@ void OnMdiActivate(ChildWindow& cw, HWND deactivated, HWND activated) {
   }
 }
 
-bool OnSetCursor() {
-  App& app = TheApp();
-  if (!app.helpMode) return false;
-  SetCursor(app.cursors[IDC_HELP_MODE - kFirstAppCursor]);
-  return true;
-}
-
 // False when the user keeps the window.
 bool OnClose(ChildWindow& cw) {
   KillTimer(cw.window, kPaintTimer);
@@ -577,7 +553,6 @@ void OnDestroy(ChildWindow& cw) {
 
 LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   ChildWindow* cw = ChildOf(wnd);
-  if (OnHelpMode(cw, msg, wp)) return 0;
   if (msg == WM_CREATE) return OnCreate(wnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) return OnNcDestroy(wnd, cw, msg, wp, lp);
   if (!cw) return DefMDIChildProcA(wnd, msg, wp, lp);
@@ -629,8 +604,9 @@ LRESULT CALLBACK ChildWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_SETCURSOR:
-      if (OnSetCursor()) return TRUE;
-      break;
+      if (!HelpModeOn()) break;
+      SetCursor(HelpModeCursor());
+      return TRUE;
     case WM_QUERYENDSESSION:
       return AskSaveChild(wnd) ? TRUE : FALSE;
     case WM_CLOSE:

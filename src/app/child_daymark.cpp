@@ -37,10 +37,10 @@ constexpr int kLocalize[] = {-1,
                              0,
                              -1};
 
-constexpr DWORD kHelp[] = {kRedCheck,         HELP_MARK_FLAG_RED, kYellowCheck,          HELP_MARK_FLAG_YELLOW,
-                           kFirstSymbolRadio, HELP_MARK_SYMBOL,   kFirstSymbolRadio + 1, HELP_MARK_SYMBOL,
-                           kFirstSymbolRadio + 2, HELP_MARK_SYMBOL, kNoSymbolRadio,      HELP_MARK_SYMBOL,
-                           IDOK,              HELP_OK_BUTTON,     kHelpButton,           HELP_HELP_BUTTON,
+constexpr DWORD kHelp[] = {kRedCheck,         HID_MARK_FLAG_RED, kYellowCheck,          HID_MARK_FLAG_YELLOW,
+                           kFirstSymbolRadio, HID_MARK_SYMBOL,   kFirstSymbolRadio + 1, HID_MARK_SYMBOL,
+                           kFirstSymbolRadio + 2, HID_MARK_SYMBOL, kNoSymbolRadio,      HID_MARK_SYMBOL,
+                           IDOK,              HID_OK_BUTTON,     kHelpButton,           HID_HELP_BUTTON,
                            0,                 0};
 
 struct PopupRequest {
@@ -106,7 +106,7 @@ INT_PTR CALLBACK DayMarkProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
           EndDialog(dlg, 0);
           return TRUE;
         case kHelpButton:
-          OpenHelp(HelpRequest::Context, HELP_DAY_MARK);
+          OpenHelp(HelpRequest::Context, HID_DAY_MARK);
           return TRUE;
       }
       break;

@@ -22,6 +22,9 @@ std::vector<CommandHandler>& Registry() {
   return handlers;
 }
 
+// The MDI client numbers its window list items itself.
+constexpr int kWindowListItems = 16;
+
 bool HasChild(int) { return ActiveChild() != nullptr; }
 
 void RunExit(int) { SendMessageA(TheApp().frame, WM_CLOSE, 0, 0); }
@@ -44,18 +47,9 @@ void RunWindowArrangement(int id) {
   }
 }
 
-void RunCloseAll(int) {
-  App& app = TheApp();
-  // Ask for every modified person first; one cancel keeps all windows open.
-  for (HWND c = FirstChild(); c; c = NextChild(c))
-    if (!SendMessageA(c, WM_QUERYENDSESSION, 0, 0)) return;
-  ShowWindow(app.mdiClient, SW_HIDE);
-  while (HWND c = FirstChild()) SendMessageA(app.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(c), 0);
-  ShowWindow(app.mdiClient, SW_SHOW);
-}
+void RunCloseAll(int) { CloseAllChildren(); }
 
 void RunHelp(int id) {
-  App& app = TheApp();
   switch (id) {
     case IDM_HELP_CONTENTS:
       OpenHelp(HelpRequest::Contents, 0);
@@ -65,11 +59,10 @@ void RunHelp(int id) {
       break;
     case IDM_HELP_MODE:
     case IDM_HELP_MODE_KEY:
-      app.helpMode = true;
-      SetCursor(app.cursors[0]);
+      EnterHelpMode();
       break;
     case IDM_HELP_WINDOW:
-      OpenHelp(HelpRequest::Context, ActiveChildShowsCalendar() ? 7501 : 7500);
+      OpenHelp(HelpRequest::Context, ActiveChildShowsCalendar() ? HID_MOON_WINDOW : HID_BIO_WINDOW);
       break;
   }
 }
@@ -143,7 +136,7 @@ void UpdateMenuStates(HMENU menu) {
       continue;
     }
     int id = static_cast<int>(GetMenuItemID(menu, i));
-    if (id <= 0 || (id >= kFirstChildId && id < kFirstChildId + 16)) continue;
+    if (id <= 0 || (id >= IDM_WINDOW_CHILD_FIRST && id < IDM_WINDOW_CHILD_FIRST + kWindowListItems)) continue;
     EnableMenuItem(menu, i, MF_BYPOSITION | (CommandEnabled(id) ? MF_ENABLED : MF_GRAYED));
     CheckMenuItem(menu, i, MF_BYPOSITION | (CommandChecked(id) ? MF_CHECKED : MF_UNCHECKED));
   }

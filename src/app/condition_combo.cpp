@@ -1,5 +1,7 @@
 // The toolbar's ConditionCombo: selections in moon calendar mode, curve conditions in
 // chart mode.
+#include <iterator>
+
 #include "app/app.h"
 #include "app/child.h"
 #include "app/commands.h"
@@ -54,7 +56,7 @@ void LoadConditionCombo(bool pushSelection) {
     }
     SelectByData(combo, -(app.settings.lastRecoSel + 1));
   } else {
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(app.settings.conditionNames)); ++i) {
       std::string name = app.settings.conditionNames[i];
       if (name.empty()) name = LoadLibString(TWM_UNNAMED_CONDITION);
       int pos = static_cast<int>(SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str())));

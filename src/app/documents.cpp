@@ -56,7 +56,7 @@ std::unique_ptr<PersonDocument> AllocateDocument() {
   }
 }
 
-// Creates the window of a loaded or new document; false (after message 3014) when the
+// Creates the window of a loaded or new document; nullptr (after TWM_WINDOW_FAILED) when the
 // window could not be made.
 HWND ShowPersonWindow(std::unique_ptr<PersonDocument> doc) {
   if (TheApp().settings.liste) doc->viewFlags |= kViewMoonList;
@@ -101,7 +101,7 @@ void RunNew(int) {
 
 void RunOpen(int) {
   App& app = TheApp();
-  const std::string filter = FileDialogFilter(LoadLibString(4132));
+  const std::string filter = FileDialogFilter(LoadLibString(TWM_FILE_FILTER));
   char title[20] = {};
   app.fileName[0] = 0;
   OPENFILENAMEA ofn = {};
@@ -173,7 +173,7 @@ bool OpenDocumentFile(const std::string& name, bool* cancelled) {
   {
     WaitCursor wait;
     status = LoadPersonFile(name, *doc, CurrentDefaults(),
-                            [](const PersonDocument& d) { return RunPasswordPrompt(d); }, app.sink);
+                            [](const PersonDocument& d) { return RunPasswordDialog(d); }, app.sink);
   }
   if (status != LoadStatus::kOk) {
     if (cancelled) *cancelled = status == LoadStatus::kCancelled;
@@ -205,7 +205,7 @@ bool SaveDocumentAs(HWND child) {
   App& app = TheApp();
   PersonDocument* doc = DocumentOrMessage(child);
   if (!doc) return false;
-  const std::string filter = FileDialogFilter(LoadLibString(4132));
+  const std::string filter = FileDialogFilter(LoadLibString(TWM_FILE_FILTER));
   const std::string suggested = FileNameSafe(SuggestedFileName(doc->header.Name(), false));
   lstrcpynA(app.fileName, suggested.c_str(), sizeof app.fileName);
   char title[20] = {};

@@ -23,11 +23,11 @@ std::string PersonWindowTitle(const PersonDocument& doc);
 
 // Dialogs; each returns true on OK.
 bool RunPersonDialog(PersonDocument& doc);
-bool RunPasswordPrompt(const PersonDocument& doc);
-bool RunPasswordRepeat(const std::string& newPassword);
+bool RunPasswordDialog(const PersonDocument& doc);
+bool RunPasswordRepeatDialog(const std::string& newPassword);
 
 // Recent files: the shared file-name buffer goes to the top; entry `index` is dropped;
-// the menu items 7106..7113 show the list.
+// the menu items IDM_FILE_RECENT_FIRST..LAST show the list.
 void AddRecentFile();
 void RemoveRecentFile(int index);
 void BuildRecentMenu(HWND frame);

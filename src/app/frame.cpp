@@ -18,7 +18,8 @@ namespace {
 WNDPROC g_mdiClientProc = nullptr;
 WNDPROC g_comboProc = nullptr;
 
-// Image index per toolbar command; 26 separators first keep room for the ConditionCombo.
+// Image index per toolbar command, after the separator that keeps room for the
+// ConditionCombo.
 struct ToolButton {
   int image;
   int command;
@@ -37,45 +38,45 @@ constexpr ToolButton kButtons[] = {
     {-1, 0, TBSTYLE_SEP},                    {13, IDM_HELP_CONTENTS, TBSTYLE_BUTTON},
     {14, IDM_HELP_MODE, TBSTYLE_BUTTON},
 };
-constexpr int kLeadingSeparators = 26;
+constexpr int kToolbarImages = 15;
+constexpr int kButtonSize = 20;  // pixels, images and buttons alike
+constexpr int kComboX = 2, kComboY = 2;
+constexpr int kComboGap = 4;               // between the combo and the first button
+constexpr int kComboDefaultWidth = 180;    // without a screen device context
+constexpr int kComboDropHeight = 250;
+constexpr char kComboSample[] = "1234567890ABCDEFGHIJ";
+constexpr int kMinTrackWidth = 520, kMinTrackHeight = 380;
+constexpr int kWindowMenuPosition = 2;  // of the main menu: the MDI window list
 
-HWND CreateToolbar(HWND frame) {
+// The ConditionCombo's width: the sample text in the small font.
+int ConditionComboWidth() {
+  int width = kComboDefaultWidth;
+  if (HDC dc = GetDC(nullptr)) {
+    HGDIOBJ old = SelectObject(dc, TheApp().smallFont);
+    SIZE sz;
+    if (GetTextExtentPoint32A(dc, kComboSample, lstrlenA(kComboSample), &sz)) width = sz.cx;
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+  }
+  return width;
+}
+
+// One separator as wide as the combo keeps its room: several narrow ones would show
+// their lines beside it wherever their sum and the combo's width differ.
+HWND CreateToolbar(HWND frame, int comboRoom) {
   App& app = TheApp();
-  TBBUTTON buttons[kLeadingSeparators + sizeof kButtons / sizeof kButtons[0]] = {};
+  TBBUTTON buttons[1 + sizeof kButtons / sizeof kButtons[0]] = {};
   int n = 0;
-  for (int i = 0; i < kLeadingSeparators; ++i) buttons[n++] = {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0};
+  buttons[n++] = {comboRoom, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0};
   for (const ToolButton& b : kButtons)
     buttons[n++] = {b.image < 0 ? 0 : b.image, b.command, TBSTATE_ENABLED, b.style, {}, 0, 0};
-  return CreateToolbarEx(frame, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, kToolbarId, 15, app.instance,
-                         kToolbarBitmap, buttons, n, 20, 20, 20, 20, sizeof(TBBUTTON));
+  return CreateToolbarEx(frame, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, kToolbarImages,
+                         app.instance, IDB_TOOLBAR, buttons, n, kButtonSize, kButtonSize, kButtonSize,
+                         kButtonSize, sizeof(TBBUTTON));
 }
 
 LRESULT CALLBACK MdiClientProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  App& app = TheApp();
-  switch (msg) {
-    case WM_PAINT:
-      UpdateToolbarStates();
-      break;
-    case WM_SETCURSOR:
-      if (app.helpMode) {
-        SetCursor(app.cursors[0]);
-        return TRUE;
-      }
-      break;
-    case WM_LBUTTONDOWN:
-      if (app.helpMode) {
-        app.helpMode = false;
-        OpenHelp(HelpRequest::Contents, 0);
-        return 0;
-      }
-      break;
-    case WM_KEYDOWN:
-      if (app.helpMode && wp == VK_ESCAPE) {
-        app.helpMode = false;
-        return 0;
-      }
-      break;
-  }
+  if (msg == WM_PAINT) UpdateToolbarStates();
   return CallWindowProcA(g_mdiClientProc, wnd, msg, wp, lp);
 }
 
@@ -94,20 +95,12 @@ LRESULT CALLBACK ComboProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   return CallWindowProcA(g_comboProc, wnd, msg, wp, lp);
 }
 
-void CreateConditionCombo() {
+void CreateConditionCombo(int width) {
   App& app = TheApp();
-  int width = 180;
-  if (HDC dc = GetDC(nullptr)) {
-    HGDIOBJ old = SelectObject(dc, app.smallFont);
-    SIZE sz;
-    if (GetTextExtentPoint32A(dc, "1234567890ABCDEFGHIJ", 20, &sz)) width = sz.cx;
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-  }
   app.conditionCombo = CreateWindowExA(
       0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | CBS_DROPDOWNLIST | CBS_SORT | CBS_HASSTRINGS,
-      2, 2, width, 250, app.toolbar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kConditionComboId)),
-      app.instance, nullptr);
+      kComboX, kComboY, width, kComboDropHeight, app.toolbar,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CONDITION_COMBO)), app.instance, nullptr);
   if (!app.conditionCombo) return;
   SendMessageA(app.conditionCombo, WM_SETFONT, reinterpret_cast<WPARAM>(app.smallFont), FALSE);
   g_comboProc = reinterpret_cast<WNDPROC>(
@@ -119,17 +112,17 @@ void CreateConditionCombo() {
     ti.hwnd = app.frame;
     ti.uId = reinterpret_cast<UINT_PTR>(app.conditionCombo);
     ti.hinst = app.instance;
-    ti.lpszText = MAKEINTRESOURCEA(kConditionComboId);
+    ti.lpszText = MAKEINTRESOURCEA(IDC_CONDITION_COMBO);
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
 }
 
 void CreateBrushes() {
   App& app = TheApp();
-  for (int i = 0; i < 13; ++i) {
+  for (int i = 0; i < kBrushColours; ++i) {
     app.brushes[i] = CreateSolidBrush(PALETTEINDEX(i));
     uint32_t c = app.settings.colours.entry[i];
-    app.brushes[13 + i] = CreateSolidBrush(RGB(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    app.brushes[kBrushColours + i] = CreateSolidBrush(RGB(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
   }
 }
 
@@ -141,7 +134,7 @@ bool OnCreate(HWND frame) {
     AppendMenuA(sys, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(sys, MF_STRING, IDM_ABOUT, LoadLibString(TWM_SYSMENU_ABOUT).c_str());
   }
-  CLIENTCREATESTRUCT ccs = {GetSubMenu(app.mainMenu, 2), kFirstChildId};
+  CLIENTCREATESTRUCT ccs = {GetSubMenu(app.mainMenu, kWindowMenuPosition), IDM_WINDOW_CHILD_FIRST};
   app.mdiClient = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
                                   0, 0, 0, 0, frame, nullptr, app.instance, &ccs);
   if (!app.mdiClient) return false;
@@ -150,11 +143,12 @@ bool OnCreate(HWND frame) {
   ShowWindow(app.mdiClient, SW_SHOW);
 
   CreateBrushes();
-  app.toolbar = CreateToolbar(frame);
-  if (app.toolbar) CreateConditionCombo();
+  const int comboWidth = ConditionComboWidth();
+  app.toolbar = CreateToolbar(frame, kComboX + comboWidth + kComboGap);
+  if (app.toolbar) CreateConditionCombo(comboWidth);
 
   app.splitter = CreateWindowExA(0, kSplitterClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFrameSplitterId)),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FRAME_SPLITTER)),
                                  app.instance, nullptr);
   if (app.splitter) SetWindowLongPtrA(app.splitter, 0, 0);  // vertical bar
   CreateSidePanel(frame);
@@ -173,18 +167,78 @@ void OnDropFiles(HDROP drop) {
   if (CountChildren() >= kMaxChildren) DragAcceptFiles(app.frame, FALSE);
 }
 
-bool CloseAllChildren() {
-  // Each child asks whether to save its person; a cancelled question keeps everything open.
-  while (HWND child = FirstChild()) {
-    if (!SendMessageA(child, WM_QUERYENDSESSION, 0, 0)) return false;
-    SendMessageA(TheApp().mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+void OnSplitterMoved(HWND frame) {
+  App& app = TheApp();
+  RECT client, bar;
+  GetClientRect(frame, &client);
+  GetWindowRect(app.splitter, &bar);
+  MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&bar), 2);
+  app.settings.infoWidth = InfoWidthAfterSplit(client.right, bar.right);
+  LayoutFrame();
+}
+
+// Tooltip texts are the library strings of the command numbers, the combo's its own.
+LRESULT OnNotify(NMHDR* hdr) {
+  if (hdr->code != TTN_NEEDTEXTA) return 0;
+  auto* tt = reinterpret_cast<TOOLTIPTEXTA*>(hdr);
+  static char text[128];
+  int id = static_cast<int>(hdr->idFrom);
+  if (tt->uFlags & TTF_IDISHWND) id = IDC_CONDITION_COMBO;
+  LoadLibString(id, text, sizeof text);
+  tt->lpszText = text;
+  return 0;
+}
+
+void OnInitMenu(HMENU menu) {
+  if (HelpModeOn())
+    SetCursor(HelpModeCursor());
+  else
+    UpdateMenuStates(menu);
+}
+
+bool OnSysCommand(HWND frame, WPARAM wp) {
+  if ((wp & 0xFFF0) == SC_CLOSE || (wp & 0xFFF0) == SC_DEFAULT) {
+    HandleCommand(frame, IDM_FILE_EXIT, nullptr, 0);
+    return true;
   }
-  return true;
+  if (wp == IDM_ABOUT) {
+    HandleCommand(frame, IDM_ABOUT, nullptr, 0);
+    return true;
+  }
+  return false;
+}
+
+void OnCommand(HWND frame, WPARAM wp, LPARAM lp) {
+  const int id = LOWORD(wp);
+  HWND control = reinterpret_cast<HWND>(lp);
+  // Menus and accelerators come without a control, toolbar buttons from the toolbar.
+  if ((!control || control == TheApp().toolbar) && HelpModeCommand(id)) return;
+  HandleCommand(frame, id, control, HIWORD(wp));
+}
+
+void OnClose(HWND frame) {
+  App& app = TheApp();
+  app.closing = true;
+  if (!CloseAllChildren()) {
+    app.closing = false;
+    return;
+  }
+  DragAcceptFiles(frame, FALSE);
+  Shutdown(app);
 }
 
 }  // namespace
 
-bool CloseAllChildrenAsked() { return CloseAllChildren(); }
+bool CloseAllChildren() {
+  App& app = TheApp();
+  // Ask for every modified person first; one cancel keeps all windows open.
+  for (HWND c = FirstChild(); c; c = NextChild(c))
+    if (!SendMessageA(c, WM_QUERYENDSESSION, 0, 0)) return false;
+  ShowWindow(app.mdiClient, SW_HIDE);
+  while (HWND c = FirstChild()) SendMessageA(app.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(c), 0);
+  ShowWindow(app.mdiClient, SW_SHOW);
+  return true;
+}
 
 void LayoutFrame() {
   App& app = TheApp();
@@ -241,46 +295,28 @@ LRESULT CALLBACK FrameWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE:
       return OnCreate(wnd) ? 0 : -1;
     case WM_SIZE:
-      if (!(wp & 1) && app.toolbar) LayoutFrame();
+      if (wp != SIZE_MINIMIZED && app.toolbar) LayoutFrame();
       return 0;
     case kMsgFrameSplitterMoved:
-    case kMsgOtherSplitterMoved: {
-      RECT client, bar;
-      GetClientRect(wnd, &client);
-      GetWindowRect(app.splitter, &bar);
-      MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&bar), 2);
-      app.settings.infoWidth = InfoWidthAfterSplit(client.right, bar.right);
-      LayoutFrame();
+    case kMsgOtherSplitterMoved:
+      OnSplitterMoved(wnd);
       return 0;
-    }
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-      mm->ptMinTrackSize.x = 520;
-      mm->ptMinTrackSize.y = 380;
+      mm->ptMinTrackSize.x = kMinTrackWidth;
+      mm->ptMinTrackSize.y = kMinTrackHeight;
       return 0;
     }
-    case WM_NOTIFY: {
-      auto* hdr = reinterpret_cast<NMHDR*>(lp);
-      if (hdr->code == TTN_NEEDTEXTA) {
-        auto* tt = reinterpret_cast<TOOLTIPTEXTA*>(lp);
-        static char text[128];
-        int id = static_cast<int>(hdr->idFrom);
-        if (tt->uFlags & TTF_IDISHWND) id = kConditionComboId;
-        LoadLibString(id, text, sizeof text);
-        tt->lpszText = text;
-        return 0;
-      }
+    case WM_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(lp)->code == TTN_NEEDTEXTA) return OnNotify(reinterpret_cast<NMHDR*>(lp));
       break;
-    }
     case WM_INITMENU:
-      if (app.helpMode)
-        SetCursor(app.cursors[0]);
-      else
-        UpdateMenuStates(reinterpret_cast<HMENU>(wp));
+      OnInitMenu(reinterpret_cast<HMENU>(wp));
       return 0;
     case WM_SETCURSOR:
-      if (app.helpMode) {
-        SetCursor(app.cursors[0]);
+      // Children that leave their cursor to the default ask here first.
+      if (HelpModeOn()) {
+        SetCursor(HelpModeCursor());
         return TRUE;
       }
       break;
@@ -290,46 +326,13 @@ LRESULT CALLBACK FrameWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       OnDropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
     case WM_SYSCOMMAND:
-      if ((wp & 0xFFF0) == SC_CLOSE || (wp & 0xFFF0) == SC_DEFAULT) {
-        HandleCommand(wnd, IDM_FILE_EXIT, nullptr, 0);
-        return 0;
-      }
-      if (wp == IDM_ABOUT) {
-        HandleCommand(wnd, IDM_ABOUT, nullptr, 0);
-        return 0;
-      }
+      if (OnSysCommand(wnd, wp)) return 0;
       break;
-    case WM_COMMAND: {
-      int id = LOWORD(wp);
-      if (app.helpMode && lp == 0) {
-        app.helpMode = false;
-        if (id == IDM_HELP_CONTENTS)
-          OpenHelp(HelpRequest::Contents, 0);
-        else if (id >= IDM_FILE_RECENT_FIRST && id <= IDM_FILE_RECENT_LAST)
-          OpenHelp(HelpRequest::Popup, IDM_FILE_RECENT_FIRST);
-        else if (id >= kFirstChildId && id <= kFirstChildId + 8)
-          OpenHelp(HelpRequest::Popup, kFirstChildId);
-        else
-          OpenHelp(HelpRequest::Popup, id);
-        return 0;
-      }
-      HandleCommand(wnd, id, reinterpret_cast<HWND>(lp), HIWORD(wp));
+    case WM_COMMAND:
+      OnCommand(wnd, wp, lp);
       return 0;
-    }
-    case WM_KEYDOWN:
-      if (app.helpMode && wp == VK_ESCAPE) {
-        app.helpMode = false;
-        return 0;
-      }
-      break;
     case WM_CLOSE:
-      app.closing = true;
-      if (!CloseAllChildren()) {
-        app.closing = false;
-        return 0;
-      }
-      DragAcceptFiles(wnd, FALSE);
-      Shutdown(app);
+      OnClose(wnd);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

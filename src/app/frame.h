@@ -5,14 +5,9 @@
 
 namespace tw {
 
-constexpr int kToolbarId = 2043;
-constexpr int kToolbarBitmap = 2042;
-constexpr int kConditionComboId = 2061;
-constexpr int kFrameSplitterId = 2044;
-constexpr int kSidePanelTemplate = 63;
-constexpr int kFirstChildId = 7310;
-constexpr UINT kMsgFrameSplitterMoved = WM_USER + 98;  // 1122
-constexpr UINT kMsgOtherSplitterMoved = WM_USER + 99;  // 1123
+// Posted by a splitter bar to its parent after a drag.
+constexpr UINT kMsgFrameSplitterMoved = WM_USER + 98;  // the frame's own bar
+constexpr UINT kMsgOtherSplitterMoved = WM_USER + 99;  // any other bar
 
 void LayoutFrame();
 void UpdateToolbarStates();
@@ -22,6 +17,9 @@ int CountChildren();
 // First person window of the MDI client, then the next ones in z-order; nullptr at the end.
 HWND FirstChild();
 HWND NextChild(HWND child);
+// Asks for every modified person whether to save it, then closes all person windows; a
+// cancelled question keeps every window open and returns false.
+bool CloseAllChildren();
 // Carries out one command, then refreshes the toolbar and the side panel.
 void HandleCommand(HWND frame, int id, HWND control, int notify);
 // Whether the command has a handler in this build (a later dialog may not exist yet).

@@ -1,12 +1,15 @@
 #include "app/help.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <string>
 
 #include "app/app.h"
+#include "app/child.h"
 #include "core/help_map.h"
+#include "dialogs/document_dialog_ids.h"
 #include "tw_ids.h"
 
 namespace tw {
@@ -183,6 +186,133 @@ void DialogHelp(const HELPINFO* info, const DWORD* table) {
       return;
     }
   }
+}
+
+INT_PTR DialogTail(HWND dlg, UINT msg, WPARAM wp, LPARAM lp, const DialogHelpTable& help) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (LOWORD(wp) == IDCANCEL) {
+        EndDialog(dlg, 0);
+        return TRUE;
+      }
+      if (LOWORD(wp) == IDC_DIALOG_HELP && help.topic) {
+        OpenHelp(HelpRequest::Context, help.topic);
+        return TRUE;
+      }
+      break;
+    case WM_HELP:
+      DialogHelp(reinterpret_cast<const HELPINFO*>(lp), help.popups);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void LocalizeDialogButtons(HWND dlg) {
+  static const int kButtons[] = {-1, 0, IDOK, TWM_OK, IDCANCEL, TWM_CANCEL, IDC_DIALOG_HELP, TWM_HELP_BUTTON, 0, -1};
+  LocalizeDialog(dlg, kButtons);
+}
+
+namespace {
+
+// The person window that holds `w`, or nullptr.
+HWND PersonWindowOf(HWND w) {
+  for (HWND p = w; p && p != TheApp().mdiClient; p = GetParent(p)) {
+    char cls[32];
+    if (GetClassNameA(p, cls, sizeof cls) && lstrcmpA(cls, kChildClass) == 0) return p;
+  }
+  return nullptr;
+}
+
+bool IsWithin(HWND w, HWND part) {
+  for (HWND p = w; p; p = GetParent(p))
+    if (p == part) return true;
+  return false;
+}
+
+// The help a click on `w` at `lp` (its client coordinates) asks for; false for a part
+// that has none, which then gets the click as usual.
+bool ShowHelpForClick(HWND w, LPARAM lp) {
+  App& app = TheApp();
+  if (app.conditionCombo && IsWithin(w, app.conditionCombo)) return false;
+  if (w == app.toolbar) {
+    POINT pt = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    int index = static_cast<int>(SendMessageA(app.toolbar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+    TBBUTTON b = {};
+    if (index < 0 || !SendMessageA(app.toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b)) ||
+        (b.fsStyle & TBSTYLE_SEP))
+      return false;
+    LeaveHelpMode();
+    OpenHelp(HelpRequest::Popup, HelpPopupContext(b.idCommand));
+    return true;
+  }
+  if (HWND child = PersonWindowOf(w)) {
+    const PersonDocument* doc = ChildDocument(child);
+    LeaveHelpMode();
+    OpenHelp(HelpRequest::Context, doc && (doc->viewFlags & kViewMoonList) ? HID_MOON_WINDOW : HID_BIO_WINDOW);
+    return true;
+  }
+  if (w == app.splitter || (app.sidePanel && IsWithin(w, app.sidePanel))) {
+    LeaveHelpMode();
+    OpenHelp(HelpRequest::Context, HID_WINDOW_PARTS);
+    return true;
+  }
+  if (w == app.mdiClient) {
+    LeaveHelpMode();
+    OpenHelp(HelpRequest::Contents, 0);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void EnterHelpMode() {
+  TheApp().helpMode = true;
+  SetCursor(HelpModeCursor());
+}
+
+void LeaveHelpMode() {
+  App& app = TheApp();
+  if (!app.helpMode) return;
+  app.helpMode = false;
+  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+}
+
+bool HelpModeOn() { return TheApp().helpMode; }
+
+HCURSOR HelpModeCursor() {
+  HCURSOR c = TheApp().cursors[IDC_HELP_MODE - kFirstAppCursor];
+  return c ? c : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HELP));
+}
+
+bool HelpModeFilter(const MSG& msg) {
+  App& app = TheApp();
+  if (!app.helpMode || !msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != app.frame) return false;
+  switch (msg.message) {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+      // After the window under the mouse has set its own cursor.
+      SetCursor(HelpModeCursor());
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      return ShowHelpForClick(msg.hwnd, msg.lParam);
+    case WM_KEYDOWN:
+      if (msg.wParam != VK_ESCAPE) return false;
+      LeaveHelpMode();
+      return true;
+  }
+  return false;
+}
+
+bool HelpModeCommand(int id) {
+  if (!HelpModeOn()) return false;
+  LeaveHelpMode();
+  if (id == IDM_HELP_CONTENTS)
+    OpenHelp(HelpRequest::Contents, 0);
+  else
+    OpenHelp(HelpRequest::Popup, HelpPopupContext(id));
+  return true;
 }
 
 void CloseHelp() {

@@ -31,4 +31,31 @@ void DialogHelp(const HELPINFO* info, const DWORD* table);
 // Closes WinHelp at exit.
 void CloseHelp();
 
+// What a dialog tells about its help: the topic of its help button (IDC_DIALOG_HELP) and
+// the popups of its controls.
+struct DialogHelpTable {
+  unsigned long topic;   // 0: the dialog has no help button
+  const DWORD* popups;   // (control id, help context) pairs ended by (0, 0)
+};
+// The end every dialog procedure shares, called for what the dialog's own handlers left:
+// IDCANCEL ends the dialog with 0, the help button opens the topic, WM_HELP shows the
+// popup of the control under the request. Returns what the procedure returns.
+INT_PTR DialogTail(HWND dlg, UINT msg, WPARAM wp, LPARAM lp, const DialogHelpTable& help);
+// The library's texts for the OK, Cancel and help buttons of a dialog.
+void LocalizeDialogButtons(HWND dlg);
+
+// Context-help mode ("Direkthilfe"): the next click on a part of the frame shows that
+// part's help instead of acting on it; Escape ends the mode. The mode is one filter in
+// the message loop, so no window of the frame needs to know of it.
+void EnterHelpMode();
+void LeaveHelpMode();
+bool HelpModeOn();
+HCURSOR HelpModeCursor();
+// Runs before a message of the loop is translated or dispatched; true when the mode took
+// it.
+bool HelpModeFilter(const MSG& msg);
+// A command chosen while the mode is on (menu, accelerator, toolbar) shows its popup and
+// ends the mode; true when it did.
+bool HelpModeCommand(int id);
+
 }  // namespace tw

@@ -287,7 +287,7 @@ INT_PTR CALLBACK SidePanelProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return FALSE;
     case WM_HELP:
-      OpenHelp(HelpRequest::Context, HELP_SIDE_PANEL);
+      OpenHelp(HelpRequest::Context, HID_WINDOW_PARTS);
       return TRUE;
   }
   return FALSE;

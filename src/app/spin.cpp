@@ -2,7 +2,7 @@
 //
 // Creating one: a child window of class "TwScroll" with its own control id, e.g. in a
 // dialog template
-//     CONTROL "", 2058, "TwScroll", WS_CHILD | WS_VISIBLE, x, y, 9, 14
+//     CONTROL "", IDC_PERSON_YEAR_SPIN, "TwScroll", WS_CHILD | WS_VISIBLE, x, y, 9, 14
 // or CreateWindowExA(0, kSpinClass, "", WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
 // (HMENU)id, instance, nullptr). It needs no other set-up and keeps no value of its own.
 //
@@ -117,6 +117,32 @@ int ClientHeight(HWND w) {
   return c.bottom;
 }
 
+void OnButtonDown(HWND w, LPARAM lp) {
+  int y = static_cast<short>(HIWORD(lp));
+  SetWindowWord(w, kLastYWord, static_cast<WORD>(static_cast<short>(y)));
+  Carry(w, SpinButtonDown(State(w), y, ClientHeight(w)));
+}
+
+void OnMouseMove(HWND w, LPARAM lp) {
+  int y = static_cast<short>(HIWORD(lp));
+  int last = static_cast<short>(GetWindowWord(w, kLastYWord));
+  SpinAction a = SpinMouseMove(State(w), last, y);
+  if (a.notify != kSpinNone) SetWindowWord(w, kLastYWord, static_cast<WORD>(static_cast<short>(y)));
+  Carry(w, a);
+}
+
+void OnSetCursor(HWND w) {
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(w, &pt);
+  bool dragging = (State(w) & kSpinDragging) == kSpinDragging && (State(w) & kSpinButtonHeld);
+  HCURSOR drag = TheApp().cursors[IDC_SPIN_DRAG - kFirstAppCursor];
+  if ((dragging || SpinOnMiddleLine(pt.y, ClientHeight(w))) && drag)
+    SetCursor(drag);
+  else
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+}
+
 }  // namespace
 
 LRESULT CALLBACK SpinWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -126,20 +152,12 @@ LRESULT CALLBACK SpinWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetWindowWord(wnd, kLastYWord, 0);
       return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      int y = static_cast<short>(HIWORD(lp));
-      SetWindowWord(wnd, kLastYWord, static_cast<WORD>(static_cast<short>(y)));
-      Carry(wnd, SpinButtonDown(State(wnd), y, ClientHeight(wnd)));
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown(wnd, lp);
       return 0;
-    }
-    case WM_MOUSEMOVE: {
-      int y = static_cast<short>(HIWORD(lp));
-      int last = static_cast<short>(GetWindowWord(wnd, kLastYWord));
-      SpinAction a = SpinMouseMove(State(wnd), last, y);
-      if (a.notify != kSpinNone) SetWindowWord(wnd, kLastYWord, static_cast<WORD>(static_cast<short>(y)));
-      Carry(wnd, a);
+    case WM_MOUSEMOVE:
+      OnMouseMove(wnd, lp);
       return 0;
-    }
     case WM_LBUTTONUP:
       Carry(wnd, SpinButtonUp(State(wnd)));
       return 0;
@@ -150,18 +168,9 @@ LRESULT CALLBACK SpinWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimerId) Carry(wnd, SpinTimerTick(State(wnd)));
       return 0;
-    case WM_SETCURSOR: {
-      POINT pt;
-      GetCursorPos(&pt);
-      ScreenToClient(wnd, &pt);
-      bool dragging = (State(wnd) & kSpinDragging) == kSpinDragging && (State(wnd) & kSpinButtonHeld);
-      HCURSOR drag = TheApp().cursors[IDC_SPIN_DRAG - kFirstAppCursor];
-      if ((dragging || SpinOnMiddleLine(pt.y, ClientHeight(wnd))) && drag)
-        SetCursor(drag);
-      else
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    case WM_SETCURSOR:
+      OnSetCursor(wnd);
       return TRUE;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:

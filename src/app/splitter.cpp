@@ -6,11 +6,11 @@
 //     sizeof(LONG_PTR)      lowest position of the bar's moving edge (left or top), in
 //                           the parent's client coordinates
 //     2 * sizeof(LONG_PTR)  range in pixels through which that edge may move
-// After a drag the bar moves itself and posts 1122 to its parent when it is the frame's
-// splitter, 1123 for any other; the parent reads the bar's new place and lays out.
+// After a drag the bar moves itself and posts kMsgFrameSplitterMoved to its parent when it
+// is the frame's splitter, kMsgOtherSplitterMoved for any other; the parent reads the
+// bar's new place and lays out.
 #include "app/app.h"
 #include "app/frame.h"
-#include "app/help.h"
 #include "core/spin_logic.h"
 #include "tw_ids.h"
 
@@ -121,17 +121,33 @@ void EndDrag(HWND w, LPARAM lp, bool commit) {
   PostMessageA(parent, note, 0, 0);
 }
 
+void OnSetCursor(HWND w) {
+  App& app = TheApp();
+  const int id = GetWindowLongPtrA(w, 0) ? IDC_SPLIT_HORIZONTAL : IDC_SPLIT_VERTICAL;
+  HCURSOR c = app.cursors[id - kFirstAppCursor];
+  SetCursor(c ? c : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+}
+
+void OnPaint(HWND w) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(w, &ps);
+  RECT c;
+  GetClientRect(w, &c);
+  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+  HGDIOBJ op = SelectObject(dc, pen);
+  HGDIOBJ ob = SelectObject(dc, GetSysColorBrush(COLOR_BTNFACE));
+  Rectangle(dc, c.left, c.top, c.right, c.bottom);
+  SelectObject(dc, ob);
+  SelectObject(dc, op);
+  DeleteObject(pen);
+  EndPaint(w, &ps);
+}
+
 }  // namespace
 
 LRESULT CALLBACK SplitterWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  App& app = TheApp();
   switch (msg) {
     case WM_LBUTTONDOWN:
-      if (app.helpMode) {
-        app.helpMode = false;
-        OpenHelp(HelpRequest::Context, 8034);
-        return 0;
-      }
       BeginDrag(wnd, lp);
       return 0;
     case WM_MOUSEMOVE:
@@ -144,30 +160,14 @@ LRESULT CALLBACK SplitterWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       // Someone else took the mouse: drop the drag and leave the bar where it was.
       if (g_drag.bar == wnd && reinterpret_cast<HWND>(lp) != wnd) EndDrag(wnd, 0, false);
       return 0;
-    case WM_SETCURSOR: {
-      HCURSOR c = app.helpMode ? app.cursors[IDC_HELP_MODE - kFirstAppCursor]
-                  : GetWindowLongPtrA(wnd, 0) ? app.cursors[IDC_SPLIT_HORIZONTAL - kFirstAppCursor]
-                                              : app.cursors[IDC_SPLIT_VERTICAL - kFirstAppCursor];
-      SetCursor(c ? c : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    case WM_SETCURSOR:
+      OnSetCursor(wnd);
       return TRUE;
-    }
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(wnd, &ps);
-      RECT c;
-      GetClientRect(wnd, &c);
-      HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-      HGDIOBJ op = SelectObject(dc, pen);
-      HGDIOBJ ob = SelectObject(dc, GetSysColorBrush(COLOR_BTNFACE));
-      Rectangle(dc, c.left, c.top, c.right, c.bottom);
-      SelectObject(dc, ob);
-      SelectObject(dc, op);
-      DeleteObject(pen);
-      EndPaint(wnd, &ps);
+    case WM_PAINT:
+      OnPaint(wnd);
       return 0;
-    }
     case WM_DESTROY:
       if (g_drag.bar == wnd) EndDrag(wnd, 0, false);
       return 0;

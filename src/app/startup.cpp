@@ -23,6 +23,13 @@ std::vector<ExtraClass> ExtraWindowClasses() {
 
 namespace {
 
+constexpr int kGermany = 49;          // country code when the locale gives none
+constexpr int kSmallImage = 12;       // pixels of the state and special day images
+constexpr int kTreeImage = 18;        // of the recommendation tree images
+constexpr COLORREF kMaskColour = RGB(255, 0, 255);  // transparent in every bitmap
+constexpr int kTenthsPerInch = 720;   // font sizes are in tenths of a point
+constexpr int kSmallFontTenths = 90;  // the small screen font: 9 point Arial
+
 int LocaleNumber(LCTYPE type, int def) {
   char buf[16];
   if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buf, sizeof buf) <= 0) return def;
@@ -65,7 +72,7 @@ HIMAGELIST MakeImageList(HINSTANCE inst, int size, int first, int last) {
   for (int id = first; id <= last; ++id) {
     HBITMAP bmp = LoadBitmapA(inst, MAKEINTRESOURCEA(id));
     if (!bmp) continue;
-    ImageList_AddMasked(list, bmp, RGB(255, 0, 255));
+    ImageList_AddMasked(list, bmp, kMaskColour);
     DeleteObject(bmp);
   }
   return list;
@@ -82,8 +89,8 @@ void ReadLocaleValues(App& app) {
   l.monthLeadingZero = LocaleNumber(LOCALE_IMONLZERO, 1);
   l.timeLeadingZero = LocaleNumber(LOCALE_ITLZERO, 1);
   l.measurement = LocaleNumber(LOCALE_IMEASURE, 0);
-  l.country = LocaleNumber(LOCALE_ICOUNTRY, 49);
-  if (l.country == 0) l.country = 49;
+  l.country = LocaleNumber(LOCALE_ICOUNTRY, kGermany);
+  if (l.country == 0) l.country = kGermany;
   app.decimalSeparator = LocaleChar(LOCALE_SDECIMAL, ',');
 }
 
@@ -104,11 +111,11 @@ bool ReadEarlySettings(App& app) {
   LoadStartValues(app.profile, app.locale, app.screen, waveOutGetNumDevs() > 0, app.settings);
   app.dataDir = app.settings.dataPath;
   app.recoRotation.nextSave = app.settings.nextSave;
-  app.accelerators = LoadAcceleratorsA(app.instance, MAKEINTRESOURCEA(36));
+  app.accelerators = LoadAcceleratorsA(app.instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
 
-  app.smallFont = MakeFont("Arial", -(app.logPixelsY * 90 / 720), FW_NORMAL, ANSI_CHARSET);
+  app.smallFont = MakeFont("Arial", -(app.logPixelsY * kSmallFontTenths / kTenthsPerInch), FW_NORMAL, ANSI_CHARSET);
   int size = EffectiveFontSize(app.settings.fontSize);
-  app.displayFont = MakeFont(app.settings.font.c_str(), -(size * app.logPixelsY / 720),
+  app.displayFont = MakeFont(app.settings.font.c_str(), -(size * app.logPixelsY / kTenthsPerInch),
                              app.settings.fontWeight, DEFAULT_CHARSET);
   if (!app.smallFont || !app.displayFont) return false;
 
@@ -116,7 +123,7 @@ bool ReadEarlySettings(App& app) {
   // the program works without installing it.
   app.fontFile = app.dataDir + "Astrological.ttf";
   AddFontResourceExA(app.fontFile.c_str(), FR_PRIVATE, nullptr);
-  app.symbolFont = MakeFont("Astrological", -(size * app.logPixelsY / 720), FW_NORMAL, SYMBOL_CHARSET);
+  app.symbolFont = MakeFont("Astrological", -(size * app.logPixelsY / kTenthsPerInch), FW_NORMAL, SYMBOL_CHARSET);
   app.dialogBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   return true;
 }
@@ -139,9 +146,9 @@ void ReleaseEarly(App& app) {
 void FinishStart(App& app, int show, const char* commandLine) {
   app.specialDays.Load(app.dataDir);
   app.palette = MakePalette(app.settings.colours);
-  app.imageLists[0] = MakeImageList(app.instance, 12, IDB_SPECIAL12_FIRST, IDB_SPECIAL12_LAST);
-  app.imageLists[1] = MakeImageList(app.instance, 12, IDB_SMALL12_FIRST, IDB_SMALL12_LAST);
-  app.imageLists[2] = MakeImageList(app.instance, 18, IDB_TREE18_FIRST, IDB_TREE18_LAST);
+  app.imageLists[0] = MakeImageList(app.instance, kSmallImage, IDB_SPECIAL12_FIRST, IDB_SPECIAL12_LAST);
+  app.imageLists[1] = MakeImageList(app.instance, kSmallImage, IDB_SMALL12_FIRST, IDB_SMALL12_LAST);
+  app.imageLists[2] = MakeImageList(app.instance, kTreeImage, IDB_TREE18_FIRST, IDB_TREE18_LAST);
   DragAcceptFiles(app.frame, TRUE);
 
   const SettingsValues& s = app.settings;

@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/frame.h"
+#include "app/help.h"
 #include "app/startup.h"
 #include "core/command_line.h"
 #include "tw_ids.h"
@@ -16,13 +17,15 @@ using namespace tw;
 
 namespace {
 
+constexpr int kSmallIcon = 16;  // pixels of the title bar icons
+
 bool RegisterClasses(HINSTANCE inst) {
   App& app = TheApp();
   HICON frameIcon = LoadIconA(inst, MAKEINTRESOURCEA(IDI_FRAME));
   HICON personIcon = LoadIconA(inst, MAKEINTRESOURCEA(IDI_PERSON));
   HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   auto smallIcon = [&](int id) {
-    return static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+    return static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(id), IMAGE_ICON, kSmallIcon, kSmallIcon, 0));
   };
   WNDCLASSEXA ex = {};
   ex.cbSize = sizeof ex;
@@ -82,15 +85,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
   if (!RegisterClasses(instance)) return 0;
 
   app.library = LoadLibraryA("Tw-L.dll");
-  if (reinterpret_cast<UINT_PTR>(app.library) < 32) {
-    app.library = nullptr;
+  if (!app.library) {
     MessageBoxA(nullptr, "Tw-L.dll not found", app.productTitle, MB_ICONHAND);
     return 0;
   }
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
-  char title[16];
-  if (LoadLibString(TWM_PRODUCT_TITLE, title, sizeof title) > 0) lstrcpynA(app.productTitle, title, 16);
+  char title[sizeof app.productTitle];
+  if (LoadLibString(TWM_PRODUCT_TITLE, title, sizeof title) > 0) lstrcpynA(app.productTitle, title, sizeof title);
   app.mainMenu = LoadMenuA(app.library, MAKEINTRESOURCEA(IDR_MAIN_MENU));
   if (!app.mainMenu) {
     FreeLibrary(app.library);
@@ -117,6 +119,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (HelpModeFilter(msg)) continue;
     if (app.propertySheet && PropSheet_IsDialogMessage(app.propertySheet, &msg)) continue;
     if (app.sidePanel && IsDialogMessageA(app.sidePanel, &msg)) continue;
     if (app.accelerators && TranslateAcceleratorA(app.frame, app.accelerators, &msg)) continue;

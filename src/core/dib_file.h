@@ -12,7 +12,8 @@ struct DibPicture {
   int height = 0;   // rows, positive (a top-down file keeps its sign in `info`)
   int bitCount = 0;
   int colourCount = 0;           // entries of the colour table and of the palette
-  std::vector<uint8_t> info;     // 40-byte info header, then colourCount RGBQUADs
+  int masks = 0;                 // bytes of BI_BITFIELDS masks after the header: 0 or 12
+  std::vector<uint8_t> info;     // 40-byte info header, the masks, then colourCount RGBQUADs
   std::vector<uint8_t> pixels;   // imageSize bytes
   // Colour `i` of the table as 0x00RRGGBB.
   uint32_t Colour(int i) const;
@@ -23,8 +24,10 @@ struct DibPicture {
 size_t DibRowBytes(int width, int bitCount);
 size_t DibImageBytes(int width, int height, int bitCount);
 
-// False (picture missing) unless `data` is a bitmap file: "BM", a 40-byte info header,
-// and the colour table and pixels all inside the file.
+// False (picture missing) unless `data` is a bitmap file: "BM", an info header of 40 to
+// 124 bytes, and the masks, colour table and pixels all inside the file. Uncompressed,
+// BI_BITFIELDS (16 and 32 bits) and RLE pictures are read; `info` always holds a 40-byte
+// header so the drawing calls read exactly the block this returns.
 bool ParseDibFile(const uint8_t* data, size_t size, DibPicture& out);
 
 }  // namespace tw

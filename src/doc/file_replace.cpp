@@ -1,5 +1,7 @@
 #include "doc/file_replace.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <new>
 
@@ -42,39 +44,56 @@ bool WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 bool Exists(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  std::fclose(f);
+  struct stat st;
+  return stat(path.c_str(), &st) == 0;
+}
+
+// The permission bits (on Windows the read-only flag) of `from`, given to `to`.
+void CopyMode(const std::string& from, const std::string& to) {
+  struct stat st;
+  if (stat(from.c_str(), &st) == 0) chmod(to.c_str(), st.st_mode & 0777);
+}
+
+bool PortableReplace(const std::string& temp, const std::string& target) {
+  const bool existed = Exists(target);
+  if (existed) CopyMode(target, temp);
+  // POSIX replaces in one step; the Windows C runtime refuses to rename onto an existing
+  // file, so there the old file steps aside under a free name and comes back if the swap
+  // fails.
+  if (std::rename(temp.c_str(), target.c_str()) == 0) return true;
+  if (!existed) return false;
+  const std::string aside = FreeSiblingName(target, "old");
+  if (aside.empty() || std::rename(target.c_str(), aside.c_str()) != 0) return false;
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    std::rename(aside.c_str(), target.c_str());
+    return false;
+  }
+  std::remove(aside.c_str());
   return true;
 }
 
+ReplaceStep g_replaceStep = PortableReplace;
+
 }  // namespace
 
+void SetReplaceStep(ReplaceStep step) { g_replaceStep = step ? step : PortableReplace; }
+
+std::string FreeSiblingName(const std::string& path, const char* suffix) {
+  for (int n = 1; n <= 1000; ++n) {
+    std::string name = path + ".~" + std::to_string(n) + "." + suffix;
+    if (!Exists(name)) return name;
+  }
+  return std::string();
+}
+
 bool WriteFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string temp = path + ".tmp";
-  if (!WriteAll(temp, bytes)) {
+  const std::string temp = FreeSiblingName(path, "tmp");
+  if (temp.empty()) return false;
+  // From here the temporary name is ours: whatever fails, it goes again.
+  if (!WriteAll(temp, bytes) || !g_replaceStep(temp, path)) {
     std::remove(temp.c_str());
     return false;
   }
-  // POSIX replaces in one step; the Windows C runtime refuses to rename onto an existing
-  // file, so there the old file steps aside first and comes back if the swap fails.
-  if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
-  if (!Exists(path)) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  const std::string old = path + ".old";
-  std::remove(old.c_str());
-  if (std::rename(path.c_str(), old.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::rename(old.c_str(), path.c_str());
-    std::remove(temp.c_str());
-    return false;
-  }
-  std::remove(old.c_str());
   return true;
 }
 

@@ -2,7 +2,11 @@
 // start failures that end the program: a missing resource library and a missing moon file.
 #include <vector>
 
+#include "dialogs/document_dialog_ids.h"
 #include "e2e.h"
+// after windows.h, which e2e.h brings
+#include <commctrl.h>
+#include "tw_ids.h"
 
 namespace {
 
@@ -79,6 +83,18 @@ bool StartFresh(Program& p, const Context& ctx, std::string* workOut = nullptr) 
   return ok;
 }
 
+// Starts the program on a fresh data copy and waits until the frame shows and the start
+// picture is gone; nullptr when that fails.
+HWND StartToFrame(Program& p, const Context& ctx) {
+  if (!StartFresh(p, ctx)) return nullptr;
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  Check(frame != nullptr, "frame exists");
+  if (!frame) return nullptr;
+  Check(WaitFor([&] { return IsWindowVisible(frame) && FindDialogWith(p, IDC_ABOUT_LINE1) == nullptr; }, 20000),
+        "frame shown, start picture gone");
+  return frame;
+}
+
 bool CloseAndExit(Program& p, HWND frame) {
   PostMessageA(frame, WM_CLOSE, 0, 0);
   DWORD code = 1;
@@ -91,17 +107,17 @@ bool CloseAndExit(Program& p, HWND frame) {
 int AboutAtStartAndOnCommand(const Context& ctx) {
   Program p;
   if (!StartFresh(p, ctx)) return 1;
-  HWND about = WaitDialogWith(p, 3003, 20000);
+  HWND about = WaitDialogWith(p, IDC_ABOUT_LINE1, 20000);
   Check(about != nullptr, "about box shows as start picture");
   if (!about) return 1;
   DWORD shownAt = GetTickCount();
-  Check(WindowText(GetDlgItem(about, 3003)).rfind("Tidewell", 0) == 0, "first line from the resource library");
+  Check(WindowText(GetDlgItem(about, IDC_ABOUT_LINE1)).rfind("Tidewell", 0) == 0, "first line from the resource library");
   RECT r;
   GetWindowRect(about, &r);
   Check(r.right - r.left == 400 && r.bottom - r.top == 300, "about box takes the picture's size 400 x 300");
   RECT last, first;
-  GetWindowRect(GetDlgItem(about, 3006), &last);
-  GetWindowRect(GetDlgItem(about, 3003), &first);
+  GetWindowRect(GetDlgItem(about, IDC_ABOUT_LINE4), &last);
+  GetWindowRect(GetDlgItem(about, IDC_ABOUT_LINE1), &first);
   Check(last.bottom == r.bottom - 11 && first.top < last.top, "lines stacked upward from the lower edge");
 
   HWND frame = p.WaitWindow("TwFrame", 30000);
@@ -114,8 +130,8 @@ int AboutAtStartAndOnCommand(const Context& ctx) {
   std::printf("start picture shown for %lu ms\n", static_cast<unsigned long>(shown));
   Check(IsWindowVisible(frame), "start went on and shows the frame");
 
-  PostMessageA(frame, WM_COMMAND, 7404, 0);
-  HWND again = WaitDialogWith(p, 3003, 10000);
+  PostMessageA(frame, WM_COMMAND, IDM_ABOUT, 0);
+  HWND again = WaitDialogWith(p, IDC_ABOUT_LINE1, 10000);
   Check(again != nullptr, "command 7404 opens the about box again");
   if (!again) return 1;
   Sleep(5000);  // bounded: longer than the start picture's 4 s
@@ -123,8 +139,8 @@ int AboutAtStartAndOnCommand(const Context& ctx) {
   PostMessageA(again, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
   Check(WaitFor([&] { return !IsWindow(again); }, 5000), "a click closes it");
   // The system menu item takes the same way.
-  PostMessageA(frame, WM_SYSCOMMAND, 7404, 0);
-  HWND third = WaitDialogWith(p, 3003, 10000);
+  PostMessageA(frame, WM_SYSCOMMAND, IDM_ABOUT, 0);
+  HWND third = WaitDialogWith(p, IDC_ABOUT_LINE1, 10000);
   Check(third != nullptr, "system menu item 7404 opens it");
   if (third) {
     PostMessageA(third, WM_COMMAND, IDCANCEL, 0);
@@ -141,14 +157,14 @@ int AboutWithoutPicture(const Context& ctx) {
   Check(DeleteFileA((w + "\\Tidewell.bmp").c_str()) != 0, "picture removed from the copy");
   DeleteFileA(IniPath().c_str());
   if (!p.Start(ctx.exe, w)) return Check(false, "program started"), 1;
-  HWND about = WaitDialogWith(p, 3003, 20000);
+  HWND about = WaitDialogWith(p, IDC_ABOUT_LINE1, 20000);
   Check(about != nullptr, "about box shows without its picture");
   if (!about) return 1;
   RECT r;
   GetWindowRect(about, &r);
   std::printf("about box %ld x %ld\n", r.right - r.left, r.bottom - r.top);
   Check(r.right - r.left == 300 && r.bottom - r.top == 400, "it is 300 x 400 pixels");
-  Check(WindowText(GetDlgItem(about, 3004)).size() > 0, "its lines are there");
+  Check(WindowText(GetDlgItem(about, IDC_ABOUT_LINE2)).size() > 0, "its lines are there");
   HWND frame = p.WaitWindow("TwFrame", 30000);
   Check(WaitFor([&] { return !IsWindow(about); }, 15000), "and closes by itself");
   if (frame) CloseAndExit(p, frame);
@@ -168,9 +184,9 @@ int SplitterMovesThePanel(const Context& ctx) {
   HWND frame = p.WaitWindow("TwFrame", 30000);
   Check(frame != nullptr, "frame exists");
   if (!frame) return 1;
-  Check(WaitFor([&] { return IsWindowVisible(frame) && FindDialogWith(p, 3003) == nullptr; }, 20000),
+  Check(WaitFor([&] { return IsWindowVisible(frame) && FindDialogWith(p, IDC_ABOUT_LINE1) == nullptr; }, 20000),
         "frame shown, start picture gone");
-  HWND bar = FrameChild(frame, 2044);
+  HWND bar = FrameChild(frame, IDC_FRAME_SPLITTER);
   HWND panel = SidePanel(frame);
   Check(bar != nullptr && panel != nullptr, "splitter 2044 and side panel found");
   if (!bar || !panel) return 1;
@@ -203,16 +219,13 @@ int SplitterMovesThePanel(const Context& ctx) {
 
 int HelpRequests(const Context& ctx) {
   Program p;
-  if (!StartFresh(p, ctx)) return 1;
-  HWND frame = p.WaitWindow("TwFrame", 30000);
-  if (!frame) return Check(false, "frame exists"), 1;
-  Check(WaitFor([&] { return IsWindowVisible(frame) && FindDialogWith(p, 3003) == nullptr; }, 20000),
-        "frame shown, start picture gone");
+  HWND frame = StartToFrame(p, ctx);
+  if (!frame) return 1;
   Check(ReadHelpLog().find("finder file:///") != std::string::npos, "first start of a new version opens the contents");
 
   // Context help on a menu command: a popup with the command's short text.
-  PostMessageA(frame, WM_COMMAND, 7402, 0);
-  PostMessageA(frame, WM_COMMAND, 7201, 0);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_MODE, 0);
+  PostMessageA(frame, WM_COMMAND, IDM_SELECTIONS, 0);
   HWND box = WaitDialogWith(p, kMessageText, 10000);
   Check(box != nullptr, "popup for command 7201 shows");
   if (box) {
@@ -223,21 +236,21 @@ int HelpRequests(const Context& ctx) {
     Check(WaitFor([&] { return !IsWindow(box); }, 5000), "popup closes with OK");
   }
   // A recent-file item shares one popup number.
-  PostMessageA(frame, WM_COMMAND, 7402, 0);
-  PostMessageA(frame, WM_COMMAND, 7110, 0);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_MODE, 0);
+  PostMessageA(frame, WM_COMMAND, IDM_FILE_RECENT_FIRST + 4, 0);
   box = WaitDialogWith(p, kMessageText, 10000);
   if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
   Check(ReadHelpLog().find("popup 7106 ") != std::string::npos, "recent file 5 asks for popup 7106");
 
   // Context help on the splitter: its topic on the program window page.
-  PostMessageA(frame, WM_COMMAND, 7402, 0);
-  HWND bar = FrameChild(frame, 2044);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_MODE, 0);
+  HWND bar = FrameChild(frame, IDC_FRAME_SPLITTER);
   if (bar) PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 10));
   Check(WaitFor([&] { return ReadHelpLog().find("programmfenster.html#h8034") != std::string::npos; }, 5000),
         "splitter in context-help mode opens topic 8034");
   // Help on help and the window topic.
-  PostMessageA(frame, WM_COMMAND, 7401, 0);
-  PostMessageA(frame, WM_COMMAND, 7496, 0);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_ON_HELP, 0);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_WINDOW, 0);
   Check(WaitFor([&] {
           std::string log = ReadHelpLog();
           return log.find("helponhelp file:///") != std::string::npos && log.find("hilfe.html") != std::string::npos &&
@@ -287,6 +300,94 @@ int MissingMoonFile(const Context& ctx) {
   return 0;
 }
 
+// The rectangle of toolbar button `index`, asked in the program's own memory.
+bool ToolbarItemRect(const Program& p, HWND toolbar, int index, RECT* out) {
+  void* remote = VirtualAllocEx(p.pi.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) return false;
+  DWORD_PTR ok = 0;
+  SendMessageTimeoutA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &ok);
+  SIZE_T got = 0;
+  const bool read = ok && ReadProcessMemory(p.pi.hProcess, remote, out, sizeof(RECT), &got) && got == sizeof(RECT);
+  VirtualFreeEx(p.pi.hProcess, remote, 0, MEM_RELEASE);
+  return read;
+}
+
+int ToolbarIndex(HWND toolbar, int command) {
+  DWORD_PTR index = static_cast<DWORD_PTR>(-1);
+  SendMessageTimeoutA(toolbar, TB_COMMANDTOINDEX, command, 0, SMTO_ABORTIFHUNG, 5000, &index);
+  return static_cast<int>(index);
+}
+
+// Screen pixels of a rectangle, as 0x00RRGGBB, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& r) {
+  std::vector<COLORREF> out;
+  HDC screen = GetDC(nullptr);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(GetPixel(screen, x, y));
+  ReleaseDC(nullptr, screen);
+  return out;
+}
+
+// Between the ConditionCombo and the first button the toolbar shows only its face: no
+// separator line, and no more room than the small gap.
+int ToolbarBesideTheCombo(const Context& ctx) {
+  Program p;
+  HWND frame = StartToFrame(p, ctx);
+  if (!frame) return 1;
+  HWND toolbar = FrameChild(frame, IDC_TOOLBAR);
+  HWND combo = toolbar ? GetDlgItem(toolbar, IDC_CONDITION_COMBO) : nullptr;
+  Check(combo != nullptr, "ConditionCombo on the toolbar");
+  if (!combo) return 1;
+  RECT button;
+  Check(ToolbarItemRect(p, toolbar, ToolbarIndex(toolbar, IDM_FILE_NEW), &button), "first button's place");
+  RECT comboRect = RectIn(toolbar, combo);
+  std::printf("combo %ld..%ld, first button %ld..%ld\n", comboRect.left, comboRect.right, button.left, button.right);
+  Check(button.left >= comboRect.right && button.left - comboRect.right <= 8, "the first button follows the combo");
+  Sleep(500);
+  RECT gap = {comboRect.right, button.top + 2, button.left, button.bottom - 2};
+  MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&gap), 2);
+  std::vector<COLORREF> px = ScreenPixels(gap);
+  RECT face = {button.left, 1, button.left + 1, 2};  // above the button: the toolbar's face
+  MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&face), 2);
+  const COLORREF faceColour = ScreenPixels(face).empty() ? CLR_INVALID : ScreenPixels(face)[0];
+  int other = 0;
+  for (COLORREF c : px) other += c != faceColour;
+  std::printf("gap %ld x %ld pixels, %d not the face colour %06lx\n", gap.right - gap.left, gap.bottom - gap.top, other,
+              static_cast<unsigned long>(faceColour));
+  Check(!px.empty() && other == 0, "no separator line beside the combo");
+  CloseAndExit(p, frame);
+  return 0;
+}
+
+// In context-help mode a toolbar button shows its command's popup instead of running it.
+int HelpModeOnTheToolbar(const Context& ctx) {
+  Program p;
+  HWND frame = StartToFrame(p, ctx);
+  if (!frame) return 1;
+  HWND toolbar = FrameChild(frame, IDC_TOOLBAR);
+  RECT button;
+  Check(toolbar && ToolbarItemRect(p, toolbar, ToolbarIndex(toolbar, IDM_FILE_NEW), &button), "button Neu found");
+  if (!toolbar) return 1;
+  const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  PostMessageA(frame, WM_COMMAND, IDM_HELP_MODE, 0);
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, at);
+  HWND box = WaitDialogWith(p, kMessageText, 10000);
+  Check(ReadHelpLog().find("popup 7100 ") != std::string::npos, "the button asks for the popup of its command");
+  Check(FindDialogWith(p, IDC_PERSON_NAME) == nullptr, "and does not open the person dialog");
+  if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+  WaitFor([&] { return FindDialogWith(p, kMessageText) == nullptr; }, 5000);
+  // The mode ended with that click: the next one runs the command.
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, at);
+  HWND dlg = WaitDialogWith(p, IDC_PERSON_NAME, 10000);
+  Check(dlg != nullptr, "after the help the button runs its command again");
+  if (dlg) PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+  WaitFor([&] { return FindDialogWith(p, IDC_PERSON_NAME) == nullptr; }, 5000);
+  CloseAndExit(p, frame);
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("about-start-and-command", AboutAtStartAndOnCommand);
@@ -295,3 +396,5 @@ TW_E2E_CASE("splitter-drag", SplitterMovesThePanel);
 TW_E2E_CASE("help-requests", HelpRequests);
 TW_E2E_CASE("missing-library", MissingLibrary);
 TW_E2E_CASE("missing-moon-file", MissingMoonFile);
+TW_E2E_CASE("toolbar-beside-combo", ToolbarBesideTheCombo);
+TW_E2E_CASE("help-mode-toolbar", HelpModeOnTheToolbar);

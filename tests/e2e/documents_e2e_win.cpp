@@ -9,14 +9,18 @@
 #include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/person_file.h"
+#include "dialogs/document_dialog_ids.h"
 #include "e2e.h"
+#include "tw_ids.h"
 
 namespace {
 
 using namespace e2e;
 
-constexpr int kNew = 7100, kOpen = 7101, kSave = 7102, kSaveAs = 7103, kRecent1 = 7106, kOpenNamed = 7199, kPersonData = 7202;
-constexpr int kName = 2051, kBirthday = 2053, kPassword = 2060, kFileLabel = 2064, kNote = 2063, kNotesYear = 2057;
+constexpr int kNew = IDM_FILE_NEW, kOpen = IDM_FILE_OPEN, kSave = IDM_FILE_SAVE, kSaveAs = IDM_FILE_SAVE_AS,
+              kRecent1 = IDM_FILE_RECENT_FIRST, kOpenNamed = IDM_FILE_OPEN_NAMED, kPersonData = IDM_PERSON_DATA;
+constexpr int kName = IDC_PERSON_NAME, kBirthday = IDC_PERSON_BIRTHDAY, kPassword = IDC_PASSWORD,
+              kFileLabel = IDC_PASSWORD_FILE, kNote = IDC_PASSWORD_NOTE, kNotesYear = IDC_PERSON_NOTES_YEAR;
 constexpr int kMessageText = 0xFFFF;
 
 void WriteIni() {
@@ -30,11 +34,12 @@ std::string IniValue(const char* section, const char* key) {
   return buf;
 }
 
-std::string MakeDocument(const std::string& path, const char* name, const char* password) {
+std::string MakeDocument(const std::string& path, const char* name, const char* password,
+                         tw::DayNumber birthday = tw::DayFromDate(1980, 5, 5)) {
   tw::PersonDocument doc;
   tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, tw::DocumentDefaults{});
   doc.header.SetName(name);
-  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
+  doc.header.SetBirthday(birthday);
   doc.header.SetPassword(password);
   tw::RecordingSink sink;
   Check(tw::SavePersonFile(doc, path, sink), "test document written");
@@ -240,12 +245,12 @@ int NewSaveReopen(const Context& ctx) {
   SetText(dlg, kBirthday, "5.5.1980");
   // The three spin buttons change day, month and year in the locale's order (day first here).
   HWND birthday = GetDlgItem(dlg, kBirthday);
-  PostMessageA(dlg, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), reinterpret_cast<LPARAM>(GetDlgItem(dlg, 2072)));
+  PostMessageA(dlg, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_BIRTHDAY_SPIN_FIRST)));
   Check(WaitFor([&] { return WindowText(birthday) == "06.05.1980"; }, 5000), "first spin button: next day");
-  PostMessageA(dlg, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(GetDlgItem(dlg, 2074)));
+  PostMessageA(dlg, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_BIRTHDAY_SPIN_LAST)));
   Check(WaitFor([&] { return WindowText(birthday) == "06.05.1979"; }, 5000), "third spin button: year back");
   PostMessageA(dlg, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(-2)),
-               reinterpret_cast<LPARAM>(GetDlgItem(dlg, 2073)));
+               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_BIRTHDAY_SPIN_SECOND)));
   Check(WaitFor([&] { return WindowText(birthday) == "06.03.1979"; }, 5000), "second spin dragged: two months back");
   SetText(dlg, kNotesYear, "1970");  // before the birth year: the notes start at the birthday
   Press(dlg, IDOK);
@@ -297,7 +302,7 @@ int PasswordProtect(const Context& ctx) {
   Check(dlg != nullptr, "person dialog for the person data");
   if (!dlg) return 1;
   SetText(dlg, kPassword, "geheim7");
-  SetText(dlg, 2055, "mit Beschreibung");
+  SetText(dlg, IDC_PERSON_DESCRIPTION, "mit Beschreibung");
   SetText(dlg, kName, "Berta");
   Press(dlg, IDOK);
   HWND rep = nullptr;
@@ -401,7 +406,7 @@ int CloseAsks(const Context& ctx) {
   s.Command(kNew);
   HWND dlg = WaitDialogWith(s.program, kName);
   if (!dlg) return 1;
-  Press(dlg, 2639);
+  Press(dlg, IDC_DIALOG_HELP);
   Check(WaitFor([&] { return ReadText(helpLog).find("context 8001") != std::string::npos; }, 5000),
         "the dialog's help button opens topic 8001");
   SetText(dlg, kName, "Dora");
@@ -502,7 +507,7 @@ int SaveFails(const Context& ctx) {
   s.Command(kPersonData);
   HWND dlg = WaitDialogWith(s.program, kName);
   if (!dlg) return 1;
-  SetText(dlg, 2055, "neu");
+  SetText(dlg, IDC_PERSON_DESCRIPTION, "neu");
   Press(dlg, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
   s.Command(kSave);
@@ -555,6 +560,70 @@ int SecondInstance(const Context& ctx) {
   return 0;
 }
 
+// Starts the program with `path` and waits for its window titled `title`.
+HWND LaunchWith(Session& s, const Context& ctx, const std::string& path, const std::string& title) {
+  Check(s.Launch(ctx, path), "program started with the file");
+  HWND child = WaitChildTitled(s.frame, title);
+  Check(child != nullptr, ("window " + title + " opens").c_str());
+  return child;
+}
+
+// Saving over a file leaves the user's own x.twd.tmp and x.twd.old as they were, adds no
+// file to the folder, and keeps the saved file's attributes.
+int SaveKeepsNeighbours(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\carl.twd", "Carl", "");
+  const std::string tmp = "eigene Datei, nicht anfassen", old = "auch meine";
+  Check(WriteBytes(path + ".tmp", tmp) && WriteBytes(path + ".old", old), "the user's .tmp and .old written");
+  Check(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE) != 0, "file made hidden");
+  const bool hiddenKept = (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+  std::printf("the file system %s the hidden attribute\n", hiddenKept ? "keeps" : "does not keep");
+  if (!LaunchWith(s, ctx, path, "Carl - 05.05.1980")) return 1;
+  s.Command(kPersonData);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return Check(false, "person dialog"), 1;
+  SetText(dlg, kName, "Carla");
+  Press(dlg, IDOK);
+  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  s.Command(kSave);
+  Check(WaitFor([&] { return ReadHeader(path).Name() == "Carla"; }, 10000), "saved over the file");
+  Check(ReadText(path + ".tmp") == tmp, "x.twd.tmp unchanged byte for byte");
+  Check(ReadText(path + ".old") == old, "x.twd.old unchanged byte for byte");
+  int files = 0;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((s.work + "\\carl.twd*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do ++files;
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
+  Check(files == 3, "no temporary file left beside them");
+  if (hiddenKept) Check((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0, "the saved file is still hidden");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
+// A birthday past the calendar's last day (a file written elsewhere) shows as that last
+// day in the person dialog, which is what OK stores.
+int BirthdayAfterTheCalendar(const Context& ctx) {
+  Session s;
+  s.Prepare(ctx);
+  const std::string path = MakeDocument(s.work + "\\dora.twd", "Dora", "", tw::DayFromDate(2051, 3, 5));
+  if (!LaunchWith(s, ctx, path, "Dora - 05.03.2051")) return 1;
+  s.Command(kPersonData);
+  HWND dlg = WaitDialogWith(s.program, kName);
+  if (!dlg) return Check(false, "person dialog"), 1;
+  std::printf("birthday shown: %s\n", WindowText(GetDlgItem(dlg, kBirthday)).c_str());
+  Check(WindowText(GetDlgItem(dlg, kBirthday)) == "31.12.2049", "the dialog shows the last calendar day");
+  Press(dlg, IDOK);
+  Check(WaitChildTitled(s.frame, "Dora - 31.12.2049") != nullptr, "and OK stores it");
+  s.Command(kSave);
+  Check(WaitFor([&] { return ReadHeader(path).Birthday() == tw::kLastCalendarDay; }, 10000), "saved as 31.12.2049");
+  Check(s.Close(), "program ends");
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("doc-new-save-reopen", NewSaveReopen);
@@ -565,3 +634,5 @@ TW_E2E_CASE("doc-bad-files", BadFiles);
 TW_E2E_CASE("doc-save-fails", SaveFails);
 TW_E2E_CASE("doc-long-command-line", LongCommandLine);
 TW_E2E_CASE("doc-second-instance", SecondInstance);
+TW_E2E_CASE("doc-save-keeps-neighbours", SaveKeepsNeighbours);
+TW_E2E_CASE("doc-birthday-after-calendar", BirthdayAfterTheCalendar);

@@ -9,6 +9,7 @@
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"
+#include "tw_ids.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ int EightPersons(const Context& ctx) {
   // Each recent-file command opens its person and moves it to the top of the list, so the
   // eighth entry is always the one not yet opened.
   for (int i = 0; i < 8; ++i) {
-    SendMessageTimeoutA(frame, WM_COMMAND, 7113, 0, SMTO_NORMAL, 30000, &r);
+    SendMessageTimeoutA(frame, WM_COMMAND, IDM_FILE_RECENT_LAST, 0, SMTO_NORMAL, 30000, &r);
   }
   Check(WaitFor([&] { return CountPersons(frame) == 8; }, 30000), "eight person windows open");
   SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "doc/doc_messages.h"
+#include "doc/file_replace.h"
 #include "doc/person_file.h"
 #include "doc_test_util.h"
 
@@ -198,11 +199,13 @@ TEST_F(PersonFileIo, FailedSaveKeepsTheOldFileAndTheChanges) {
   const std::string path = dir.File("alt.twd");
   const std::vector<uint8_t> old(5000, 0x5A);
   WriteBytes(path, old);
-  std::filesystem::create_directory(path + ".tmp");  // the temporary file cannot be made
   auto doc = SampleDoc();
   doc->viewFlags |= kViewModified;
   doc->path = dir.File("vorher.twd");
-  EXPECT_FALSE(SavePersonFile(*doc, path, sink));
+  SetReplaceStep([](const std::string&, const std::string&) { return false; });  // the swap fails
+  const bool saved = SavePersonFile(*doc, path, sink);
+  SetReplaceStep(nullptr);
+  EXPECT_FALSE(saved);
   ASSERT_EQ(sink.entries.size(), 1u);
   EXPECT_EQ(sink.entries[0].id, kMsgFileSaveFailed);
   EXPECT_EQ(sink.entries[0].args, std::vector<std::string>{path});

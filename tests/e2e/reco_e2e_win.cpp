@@ -248,6 +248,15 @@ std::string MakeDocument(const std::string& work) {
   return path;
 }
 
+// The whole text of a control (WindowText stops at 511 characters).
+std::string LongText(HWND w) {
+  std::string buf(16384, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG, 5000, &got);
+  buf.resize(std::strlen(buf.c_str()));
+  return buf;
+}
+
 HWND SummaryBox(HWND frame) {
   for (HWND w = FindWindowExA(frame, nullptr, "#32770", nullptr); w; w = FindWindowExA(frame, w, "#32770", nullptr))
     if (HWND box = GetDlgItem(w, kSummary)) return box;
@@ -261,9 +270,12 @@ bool ChooseInCombo(HWND frame, const std::string& name) {
   if (!combo) return false;
   const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < n; ++i) {
-    char text[64] = {};
-    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text)) continue;
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    // Across processes the text arrives as UTF-16 whichever call asks.
+    wchar_t wide[64] = {};
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) >= 64) continue;
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char text[128] = {};
+    WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     if (name == text) {
       SendMessageA(combo, CB_SETCURSEL, i, 0);
       PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -277,16 +289,21 @@ bool ChooseInCombo(HWND frame, const std::string& name) {
 // selection of it and one other shows only those two, and deleting it leaves the file free.
 int CalendarAndSelections(const Context& ctx) {
   Session s;
-  Check(s.Start(ctx), "program started");
+  Check(s.Start(ctx, "Data=1023\r\nShowHidden=0\r\n"), "program started");
   if (!s.frame) return 1;
   const std::string doc = MakeDocument(s.work);
   s.Close();
   Check(s.Launch(ctx, "\"" + doc + "\""), "program started with a person");
   HWND summary = nullptr;
-  WaitFor([&] { return (summary = SummaryBox(s.frame)) != nullptr && !WindowText(summary).empty(); }, 20000);
+  // The panel shows today's summary once the window has taken its place.
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  const std::string year = "." + std::to_string(now.wYear);
+  WaitFor([&] { return (summary = SummaryBox(s.frame)) != nullptr && LongText(summary).find(year) != std::string::npos; },
+          20000);
   Check(summary != nullptr, "side panel shows the day");
   if (!summary) return 1;
-  const std::string allBefore = WindowText(summary);
+  const std::string allBefore = LongText(summary);
 
   HWND dlg = s.Open(kRecommendations, kNew);
   if (!dlg) return 1;
@@ -298,7 +315,7 @@ int CalendarAndSelections(const Context& ctx) {
   Rename(tree, nullptr, "Täglich gießen");
   Press(dlg, kClose);
   WaitGone(dlg);
-  Check(WaitFor([&] { return WindowText(summary).find("Täglich gießen") != std::string::npos; }, 10000),
+  Check(WaitFor([&] { return LongText(summary).find("Täglich gießen") != std::string::npos; }, 10000),
         "side panel shows the new recommendation at once");
 
   // The other recommendations the day shows under "all" must vanish under the new selection.
@@ -316,6 +333,7 @@ int CalendarAndSelections(const Context& ctx) {
       other = n;
   }
   Check(daily >= 0 && other >= 0, "the new record and another found in Reco.dat");
+  Check(!shownOthers.empty(), "under \"all\" the day shows other recommendations too");
 
   HWND sel = s.Open(kSelections, kNewSel);
   Check(sel != nullptr, "selection dialog opens");
@@ -369,7 +387,7 @@ int CalendarAndSelections(const Context& ctx) {
 
   Check(ChooseInCombo(s.frame, "Zwei Stück"), "selection chosen in the ConditionCombo");
   Check(WaitFor([&] {
-          const std::string text = WindowText(summary);
+          const std::string text = LongText(summary);
           return text.find("Täglich gießen") != std::string::npos &&
                  std::none_of(shownOthers.begin(), shownOthers.end(),
                               [&](const std::string& n) { return text.find(n) != std::string::npos; });

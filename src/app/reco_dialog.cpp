@@ -11,6 +11,7 @@
 #include "app/reco_dialogs.h"
 #include "app/reco_tree_view.h"
 #include "app/side_panel.h"
+#include "app/state_dialog.h"
 #include "core/settings.h"
 #include "dialogs/reco_dialog_ids.h"
 #include "reco/reco_export.h"
@@ -20,7 +21,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kHelpTopic = 8012;
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT kScrollMs = 83;
 constexpr int kDragMargin = 10;  // the cursor may leave the tree this far above and below
@@ -34,6 +34,7 @@ struct DragState {
 };
 
 struct RecoDialog {
+  static constexpr int kHelpTopic = 8012;
   HWND dlg = nullptr;
   RecoTreeView view;
   bool editing = false;
@@ -358,31 +359,27 @@ void OnInit(RecoDialog& d) {
 }
 
 LRESULT OnNotify(RecoDialog& d, NMHDR* nm) {
-  if (nm->idFrom != IDC_RECO_TREE) return 0;
-  switch (nm->code) {
-    case TVN_SELCHANGEDA:
+  const RecoTreeNotice n = OnRecoTreeNotify(d.view, Tables(), nm, d.editing);
+  switch (n.event) {
+    case RecoTreeEvent::SelectionChanged:
       OnSelectionChanged(d);
       break;
-    case TVN_BEGINLABELEDITA: {
-      const BOOL refuse = BeginRecoLabelEdit(d.view, *reinterpret_cast<NMTVDISPINFOA*>(nm));
-      d.editing = !refuse;
-      return refuse;
-    }
-    case TVN_ENDLABELEDITA:
-      d.editing = false;
-      if (EndRecoLabelEdit(d.view, Tables(), *reinterpret_cast<NMTVDISPINFOA*>(nm))) Edited(d);
-      return FALSE;
-    case TVN_BEGINDRAGA:
+    case RecoTreeEvent::Renamed:
+      Edited(d);
+      break;
+    case RecoTreeEvent::BeginDrag:
       OnBeginDrag(d, *reinterpret_cast<NMTREEVIEWA*>(nm));
       break;
-    case TVN_KEYDOWN:
-      if (reinterpret_cast<NMTVKEYDOWN*>(nm)->wVKey == VK_DELETE && !d.editing) OnDelete(d);
+    case RecoTreeEvent::Delete:
+      OnDelete(d);
       break;
-    case NM_DBLCLK:
+    case RecoTreeEvent::DoubleClick:
       OpenConditions(d, SelectedRecoItem(d.view));
-      return TRUE;
+      break;
+    case RecoTreeEvent::None:
+      break;
   }
-  return 0;
+  return n.result;
 }
 
 void OnCommand(RecoDialog& d, int id) {
@@ -419,7 +416,7 @@ void OnCommand(RecoDialog& d, int id) {
       ExportRecoTxt(kRecoExportFile, Tables(), RecoCategoryTexts());
       break;
     case IDC_RECO_DIALOG_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
+      OpenHelp(HelpRequest::Context, RecoDialog::kHelpTopic);
       break;
     case IDC_RECO_CLOSE:
     case IDCANCEL:
@@ -428,42 +425,29 @@ void OnCommand(RecoDialog& d, int id) {
   }
 }
 
+// The drag messages come to the dialog, which holds the capture; the rest is the
+// common dispatch.
 INT_PTR CALLBACK RecoDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* d = reinterpret_cast<RecoDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
+  if (!d || !d->drag.active) return StateDialogProc<RecoDialog>(dlg, msg, wp, lp);
   switch (msg) {
-    case WM_INITDIALOG:
-      d = reinterpret_cast<RecoDialog*>(lp);
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      d->dlg = dlg;
-      OnInit(*d);
-      return TRUE;
-    case WM_NOTIFY:
-      if (!d) break;
-      SetWindowLongPtrA(dlg, DWLP_MSGRESULT, OnNotify(*d, reinterpret_cast<NMHDR*>(lp)));
-      return TRUE;
-    case WM_COMMAND:
-      if (d && HIWORD(wp) == BN_CLICKED) OnCommand(*d, LOWORD(wp));
-      return TRUE;
     case WM_MOUSEMOVE:
-      if (d && d->drag.active) OnDragMove(*d, lp);
+      OnDragMove(*d, lp);
       return TRUE;
     case WM_LBUTTONUP:
-      if (d && d->drag.active) OnDrop(*d);
+      OnDrop(*d);
       return TRUE;
     case WM_CAPTURECHANGED:
-      if (d && d->drag.active && reinterpret_cast<HWND>(lp) != dlg) {
+      if (reinterpret_cast<HWND>(lp) != dlg) {
         EndDrag(*d);
         SendMessageA(d->view.tree, TVM_SELECTITEM, TVGN_DROPHILITE, 0);
       }
       return TRUE;
     case WM_TIMER:
-      if (d && wp == kScrollTimer && d->drag.active) OnScrollTick(*d);
-      return TRUE;
-    case WM_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
+      if (wp == kScrollTimer) OnScrollTick(*d);
       return TRUE;
   }
-  return FALSE;
+  return StateDialogProc<RecoDialog>(dlg, msg, wp, lp);
 }
 
 void RunRecommendationsCommand(int) {

@@ -5,6 +5,7 @@
 #include "app/help.h"
 #include "app/reco_dialogs.h"
 #include "app/selection_list.h"
+#include "app/state_dialog.h"
 #include "dialogs/reco_dialog_ids.h"
 #include "reco/reco_selection.h"
 #include "reco/reco_tree.h"
@@ -13,9 +14,9 @@ namespace tw {
 
 namespace {
 
-constexpr int kHelpTopic = 8015;
 
 struct RecoSelectionsDialog {
+  static constexpr int kHelpTopic = 8015;
   HWND dlg = nullptr;
   HWND list = nullptr;
   int slot = -1;
@@ -49,6 +50,14 @@ void OnListClick(RecoSelectionsDialog& d) {
   ScreenToClient(d.list, &hit.pt);
   const int index = static_cast<int>(SendMessageA(d.list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
   if (index >= 0 && (hit.flags & LVHT_ONITEMICON)) Flip(d, index);
+}
+
+void OnInit(RecoSelectionsDialog& d) {
+  d.list = GetDlgItem(d.dlg, IDC_SEL_LIST);
+  SetDlgItemTextA(d.dlg, IDC_RECO_NAME, Tables().records[d.slot].name);
+  InitSelectionList(d.list);
+  Fill(d);
+  EnableWindow(GetDlgItem(d.dlg, IDC_SEL_OK), FALSE);
 }
 
 LRESULT OnNotify(RecoSelectionsDialog& d, NMHDR* nm) {
@@ -90,37 +99,11 @@ void OnCommand(RecoSelectionsDialog& d, int id) {
       Fill(d);
       break;
     case IDC_RECO_DIALOG_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
+      OpenHelp(HelpRequest::Context, RecoSelectionsDialog::kHelpTopic);
       break;
   }
 }
 
-INT_PTR CALLBACK RecoSelectionsDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* d = reinterpret_cast<RecoSelectionsDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-  switch (msg) {
-    case WM_INITDIALOG:
-      d = reinterpret_cast<RecoSelectionsDialog*>(lp);
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      d->dlg = dlg;
-      d->list = GetDlgItem(dlg, IDC_SEL_LIST);
-      SetDlgItemTextA(dlg, IDC_RECO_NAME, Tables().records[d->slot].name);
-      InitSelectionList(d->list);
-      Fill(*d);
-      EnableWindow(GetDlgItem(dlg, IDC_SEL_OK), FALSE);
-      return TRUE;
-    case WM_NOTIFY:
-      if (!d) break;
-      SetWindowLongPtrA(dlg, DWLP_MSGRESULT, OnNotify(*d, reinterpret_cast<NMHDR*>(lp)));
-      return TRUE;
-    case WM_COMMAND:
-      if (d && HIWORD(wp) == BN_CLICKED) OnCommand(*d, LOWORD(wp));
-      return TRUE;
-    case WM_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
-      return TRUE;
-  }
-  return FALSE;
-}
 
 }  // namespace
 
@@ -129,7 +112,7 @@ int RunRecoSelectionsDialog(HWND owner, int slot) {
   RecoSelectionsDialog d;
   d.slot = slot;
   return static_cast<int>(DialogBoxParamA(TheApp().instance, MAKEINTRESOURCEA(IDD_RECO_SELECTIONS), owner,
-                                          RecoSelectionsDialogProc, reinterpret_cast<LPARAM>(&d)));
+                                          StateDialogProc<RecoSelectionsDialog>, reinterpret_cast<LPARAM>(&d)));
 }
 
 }  // namespace tw

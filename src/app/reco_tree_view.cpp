@@ -208,6 +208,8 @@ void ShowRecoDescription(HWND box, const RecoRecord* record) {
 
 namespace tw {
 
+namespace {
+
 BOOL BeginRecoLabelEdit(const RecoTreeView& view, const NMTVDISPINFOA& info) {
   if (static_cast<int>(info.item.lParam) < 0) return TRUE;
   if (HWND edit = reinterpret_cast<HWND>(SendMessageA(view.tree, TVM_GETEDITCONTROL, 0, 0)))
@@ -225,6 +227,37 @@ bool EndRecoLabelEdit(const RecoTreeView& view, RecoTables& tables, const NMTVDI
                                      SendMessageA(view.tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item))));
   SelectRecoItem(view, item);
   return true;
+}
+
+}  // namespace
+
+RecoTreeNotice OnRecoTreeNotify(const RecoTreeView& view, RecoTables& tables, const NMHDR* nm, bool& editing) {
+  RecoTreeNotice n;
+  if (nm->hwndFrom != view.tree) return n;
+  switch (nm->code) {
+    case TVN_SELCHANGEDA:
+      n.event = RecoTreeEvent::SelectionChanged;
+      break;
+    case TVN_BEGINLABELEDITA:
+      n.result = BeginRecoLabelEdit(view, *reinterpret_cast<const NMTVDISPINFOA*>(nm));
+      editing = !n.result;
+      break;
+    case TVN_ENDLABELEDITA:
+      editing = false;
+      if (EndRecoLabelEdit(view, tables, *reinterpret_cast<const NMTVDISPINFOA*>(nm))) n.event = RecoTreeEvent::Renamed;
+      break;
+    case TVN_BEGINDRAGA:
+      n.event = RecoTreeEvent::BeginDrag;
+      break;
+    case TVN_KEYDOWN:
+      if (reinterpret_cast<const NMTVKEYDOWN*>(nm)->wVKey == VK_DELETE && !editing) n.event = RecoTreeEvent::Delete;
+      break;
+    case NM_DBLCLK:
+      n.event = RecoTreeEvent::DoubleClick;
+      n.result = TRUE;
+      break;
+  }
+  return n;
 }
 
 bool DeleteRecoAfterQuestion(RecoTreeView& view, RecoTables& tables, int slot) {

@@ -63,13 +63,17 @@ void ShowRecoDescription(HWND box, const RecoRecord* record);
 
 namespace tw {
 
-// Label editing in place, shared by the recommendations dialogs: the root and the
-// categories refuse it, records take at most 100 characters. Returns the notification's
-// result (TRUE refuses).
-BOOL BeginRecoLabelEdit(const RecoTreeView& view, const NMTVDISPINFOA& info);
-// A confirmed edit (even an empty one) renames the record, re-sorts its parent and selects
-// it; true when the name changed.
-bool EndRecoLabelEdit(const RecoTreeView& view, RecoTables& tables, const NMTVDISPINFOA& info);
+// What a records tree's notification asks of its dialog.
+enum class RecoTreeEvent { None, SelectionChanged, Renamed, Delete, DoubleClick, BeginDrag };
+struct RecoTreeNotice {
+  RecoTreeEvent event = RecoTreeEvent::None;
+  LRESULT result = 0;  // the dialog's answer to the notification
+};
+// Label editing is handled here: the root and the categories refuse it, records take at
+// most 100 characters, and a confirmed edit (even an empty one) renames the record,
+// re-sorts its parent and selects it. `editing` follows the edit; Delete is reported only
+// while no label is edited.
+RecoTreeNotice OnRecoTreeNotify(const RecoTreeView& view, RecoTables& tables, const NMHDR* nm, bool& editing);
 // Asks the question the record's delete needs and deletes on Yes, with its items; true
 // when something was deleted.
 bool DeleteRecoAfterQuestion(RecoTreeView& view, RecoTables& tables, int slot);

@@ -9,6 +9,7 @@
 #include "app/reco_dialogs.h"
 #include "app/reco_tree_view.h"
 #include "app/selection_list.h"
+#include "app/state_dialog.h"
 #include "app/side_panel.h"
 #include "dialogs/reco_dialog_ids.h"
 #include "tw_ids.h"
@@ -17,9 +18,8 @@ namespace tw {
 
 namespace {
 
-constexpr int kHelpTopic = 8016;
-
 struct SelectionDialog {
+  static constexpr int kHelpTopic = 8016;
   HWND dlg = nullptr;
   HWND list = nullptr;
   RecoTreeView view;
@@ -178,7 +178,7 @@ void OnCommand(SelectionDialog& d, int id) {
       OnDelete(d);
       break;
     case IDC_RECO_DIALOG_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
+      OpenHelp(HelpRequest::Context, SelectionDialog::kHelpTopic);
       break;
     case IDC_RECO_CLOSE:
     case IDOK:
@@ -188,28 +188,6 @@ void OnCommand(SelectionDialog& d, int id) {
   }
 }
 
-INT_PTR CALLBACK SelectionDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* d = reinterpret_cast<SelectionDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-  switch (msg) {
-    case WM_INITDIALOG:
-      d = reinterpret_cast<SelectionDialog*>(lp);
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      d->dlg = dlg;
-      OnInit(*d);
-      return TRUE;
-    case WM_NOTIFY:
-      if (!d) break;
-      SetWindowLongPtrA(dlg, DWLP_MSGRESULT, OnNotify(*d, reinterpret_cast<NMHDR*>(lp)));
-      return TRUE;
-    case WM_COMMAND:
-      if (d && HIWORD(wp) == BN_CLICKED) OnCommand(*d, LOWORD(wp));
-      return TRUE;
-    case WM_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
-      return TRUE;
-  }
-  return FALSE;
-}
 
 void RunSelectionsCommand(int) {
   App& app = TheApp();
@@ -228,7 +206,7 @@ CommandRegistrar g_selectionsCommand({IDM_SELECTIONS, IDM_SELECTIONS, RunSelecti
 
 void RunSelectionsDialog(HWND owner) {
   SelectionDialog d;
-  DialogBoxParamA(TheApp().instance, MAKEINTRESOURCEA(IDD_SELECTIONS), owner, SelectionDialogProc,
+  DialogBoxParamA(TheApp().instance, MAKEINTRESOURCEA(IDD_SELECTIONS), owner, StateDialogProc<SelectionDialog>,
                   reinterpret_cast<LPARAM>(&d));
 }
 

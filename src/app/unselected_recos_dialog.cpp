@@ -5,15 +5,16 @@
 #include "app/help.h"
 #include "app/reco_dialogs.h"
 #include "app/reco_tree_view.h"
+#include "app/state_dialog.h"
 #include "dialogs/reco_dialog_ids.h"
 
 namespace tw {
 
 namespace {
 
-constexpr int kHelpTopic = 8014;
 
 struct UnselectedDialog {
+  static constexpr int kHelpTopic = 8014;
   HWND dlg = nullptr;
   RecoTreeView view;
   const SlotMap* selected = nullptr;
@@ -47,28 +48,21 @@ void OnDelete(UnselectedDialog& d) {
 }
 
 LRESULT OnNotify(UnselectedDialog& d, NMHDR* nm) {
-  if (nm->idFrom != IDC_RECO_TREE) return 0;
-  switch (nm->code) {
-    case TVN_SELCHANGEDA:
+  const RecoTreeNotice n = OnRecoTreeNotify(d.view, TheApp().reco, nm, d.editing);
+  switch (n.event) {
+    case RecoTreeEvent::SelectionChanged:
       OnSelectionChanged(d);
       break;
-    case TVN_BEGINLABELEDITA: {
-      const BOOL refuse = BeginRecoLabelEdit(d.view, *reinterpret_cast<NMTVDISPINFOA*>(nm));
-      d.editing = !refuse;
-      return refuse;
-    }
-    case TVN_ENDLABELEDITA:
-      d.editing = false;
-      EndRecoLabelEdit(d.view, TheApp().reco, *reinterpret_cast<NMTVDISPINFOA*>(nm));
-      return FALSE;
-    case TVN_KEYDOWN:
-      if (reinterpret_cast<NMTVKEYDOWN*>(nm)->wVKey == VK_DELETE && !d.editing) OnDelete(d);
+    case RecoTreeEvent::Delete:
+      OnDelete(d);
       break;
-    case NM_DBLCLK:
+    case RecoTreeEvent::DoubleClick:
       OnSelections(d);
-      return TRUE;
+      break;
+    default:
+      break;
   }
-  return 0;
+  return n.result;
 }
 
 void OnCommand(UnselectedDialog& d, int id) {
@@ -85,7 +79,7 @@ void OnCommand(UnselectedDialog& d, int id) {
       OnDelete(d);
       break;
     case IDC_RECO_DIALOG_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
+      OpenHelp(HelpRequest::Context, UnselectedDialog::kHelpTopic);
       break;
     case IDC_RECO_CLOSE:
     case IDOK:
@@ -95,30 +89,11 @@ void OnCommand(UnselectedDialog& d, int id) {
   }
 }
 
-INT_PTR CALLBACK UnselectedDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* d = reinterpret_cast<UnselectedDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-  switch (msg) {
-    case WM_INITDIALOG:
-      d = reinterpret_cast<UnselectedDialog*>(lp);
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      d->dlg = dlg;
-      d->view.tree = GetDlgItem(dlg, IDC_RECO_TREE);
-      d->view.mode = RecoTreeMode::Unselected;
-      BuildRecoTree(d->view, TheApp().reco, d->selected);
-      OnSelectionChanged(*d);
-      return TRUE;
-    case WM_NOTIFY:
-      if (!d) break;
-      SetWindowLongPtrA(dlg, DWLP_MSGRESULT, OnNotify(*d, reinterpret_cast<NMHDR*>(lp)));
-      return TRUE;
-    case WM_COMMAND:
-      if (d && HIWORD(wp) == BN_CLICKED) OnCommand(*d, LOWORD(wp));
-      return TRUE;
-    case WM_HELP:
-      OpenHelp(HelpRequest::Context, kHelpTopic);
-      return TRUE;
-  }
-  return FALSE;
+void OnInit(UnselectedDialog& d) {
+  d.view.tree = GetDlgItem(d.dlg, IDC_RECO_TREE);
+  d.view.mode = RecoTreeMode::Unselected;
+  BuildRecoTree(d.view, TheApp().reco, d.selected);
+  OnSelectionChanged(d);
 }
 
 }  // namespace
@@ -126,7 +101,7 @@ INT_PTR CALLBACK UnselectedDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) 
 void RunUnselectedRecosDialog(HWND owner, const SlotMap& selected) {
   UnselectedDialog d;
   d.selected = &selected;
-  DialogBoxParamA(TheApp().instance, MAKEINTRESOURCEA(IDD_UNSELECTED_RECOS), owner, UnselectedDialogProc,
+  DialogBoxParamA(TheApp().instance, MAKEINTRESOURCEA(IDD_UNSELECTED_RECOS), owner, StateDialogProc<UnselectedDialog>,
                   reinterpret_cast<LPARAM>(&d));
 }
 

@@ -512,9 +512,9 @@ int FullTableFigures(const Context& ctx) {
 
 }  // namespace
 
-TW_E2E_CASE("reco_create_rename_delete", CreateRenameDelete);
-TW_E2E_CASE("reco_backups_rotate", BackupsRotate);
-TW_E2E_CASE("reco_calendar_selections", CalendarAndSelections);
-TW_E2E_CASE("reco_bad_files", BadRecoFiles);
-TW_E2E_CASE("reco_read_only", ReadOnlyReco);
-TW_E2E_CASE("reco_full_table_figures", FullTableFigures);
+TW_E2E_CASE("reco-create-rename-delete", CreateRenameDelete);
+TW_E2E_CASE("reco-backups-rotate", BackupsRotate);
+TW_E2E_CASE("reco-calendar-selections", CalendarAndSelections);
+TW_E2E_CASE("reco-bad-files", BadRecoFiles);
+TW_E2E_CASE("reco-read-only", ReadOnlyReco);
+TW_E2E_CASE("reco-full-table-figures", FullTableFigures);

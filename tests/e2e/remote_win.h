@@ -18,7 +18,8 @@ std::vector<HWND> Dialogs(DWORD pid);
 // A visible dialog of the program that has control `id`; nullptr after the timeout.
 HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs = 15000);
 std::string MessageText(HWND box);
-// Posts a button click; for a message box waits until it is gone.
+// Posts a button click (a sent click would wait for any dialog it opens); for a message
+// box waits until it is gone, so the next wait cannot find it again.
 void Press(HWND dlg, int id);
 // Saves the whole screen as a 24-bit BMP for people to look at.
 bool SaveScreen(const std::string& path);

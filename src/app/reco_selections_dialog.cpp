@@ -79,12 +79,7 @@ LRESULT OnNotify(RecoSelectionsDialog& d, NMHDR* nm) {
 }
 
 void OnCommand(RecoSelectionsDialog& d, int id) {
-  if (HWND edit = reinterpret_cast<HWND>(SendMessageA(d.list, LVM_GETEDITCONTROL, 0, 0))) {
-    if (id == IDOK || id == IDCANCEL || id == IDC_SEL_OK) {
-      SendMessageA(edit, WM_KEYDOWN, id == IDCANCEL ? VK_ESCAPE : VK_RETURN, 0);
-      return;
-    }
-  }
+  if (EndSelectionLabelEditByKey(d.list, id, IDC_SEL_OK)) return;
   switch (id) {
     case IDC_SEL_OK:
     case IDOK:

@@ -160,13 +160,7 @@ LRESULT OnNotify(SelectionDialog& d, NMHDR* nm) {
 }
 
 void OnCommand(SelectionDialog& d, int id) {
-  if (HWND edit = reinterpret_cast<HWND>(SendMessageA(d.list, LVM_GETEDITCONTROL, 0, 0))) {
-    // Enter and Escape end the label edit, not the dialog.
-    if (id == IDOK || id == IDCANCEL || id == IDC_RECO_CLOSE) {
-      SendMessageA(edit, WM_KEYDOWN, id == IDCANCEL ? VK_ESCAPE : VK_RETURN, 0);
-      return;
-    }
-  }
+  if (EndSelectionLabelEditByKey(d.list, id, IDC_RECO_CLOSE)) return;
   switch (id) {
     case IDC_SEL_NEW:
       OnNew(d);

@@ -102,4 +102,11 @@ int EndSelectionLabelEdit(HWND list, RecoTables& tables, const NMLVDISPINFOA& in
   return now;
 }
 
+bool EndSelectionLabelEditByKey(HWND list, int id, int defaultId) {
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+  if (!edit || (id != IDOK && id != IDCANCEL && id != defaultId)) return false;
+  SendMessageA(edit, WM_KEYDOWN, id == IDCANCEL ? VK_ESCAPE : VK_RETURN, 0);
+  return true;
+}
+
 }  // namespace tw

@@ -29,4 +29,8 @@ BOOL BeginSelectionLabelEdit(HWND list, const NMLVDISPINFOA& info);
 // returns the new index, or -1 when nothing changed.
 int EndSelectionLabelEdit(HWND list, RecoTables& tables, const NMLVDISPINFOA& info);
 
+// Enter (IDOK or the default button `defaultId`) and Escape (IDCANCEL) confirm or cancel a
+// label being edited instead of acting on the dialog; true when they did.
+bool EndSelectionLabelEditByKey(HWND list, int id, int defaultId);
+
 }  // namespace tw

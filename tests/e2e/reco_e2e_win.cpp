@@ -179,6 +179,9 @@ int CreateRenameDelete(const Context& ctx) {
   Press(dlg, kExport);
   Check(WaitFor([&] { return ReadFile(s.Path("Reco.txt")).find("      Möhren säen über Nacht\r\n") != std::string::npos; }, 5000),
         "Reco.txt lists the new member with six blanks");
+  Select(tree, TreeNext(tree, plants, TVGN_CHILD));
+  Check(!WindowText(GetDlgItem(dlg, 2632)).empty(), "the selected recommendation's conditions described");
+  Sleep(500);  // let the tree and the description repaint
   SaveScreen("Z:\\tmp\\tw-reco-dialog.bmp");
   Press(dlg, kClose);
   Check(WaitGone(dlg), "dialog closed");

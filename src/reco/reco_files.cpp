@@ -52,6 +52,17 @@ std::unique_ptr<uint8_t[]> ReadImage(const std::string& path, size_t size, Messa
 bool WriteImage(const std::string& path, const std::string& tempPath,
                 const std::string& backupPath, const uint8_t* image, size_t size,
                 MessageSink& sink) {
+  // The replace through a temporary file would pass over a data file the user made
+  // read-only (renaming it is allowed); such a file is left as it is.
+  if (std::FILE* existing = std::fopen(path.c_str(), "rb")) {
+    std::fclose(existing);
+    std::FILE* writable = std::fopen(path.c_str(), "r+b");
+    if (!writable) {
+      sink.ShowMessage(kMsgError, kMsgRecoShortWrite, {path});
+      return false;
+    }
+    std::fclose(writable);
+  }
   std::FILE* f = std::fopen(tempPath.c_str(), "wb");
   if (!f) {
     sink.ShowMessage(kMsgError, kMsgRecoCannotCreate, {path});
@@ -154,8 +165,11 @@ bool SaveOnRecoDialogClose(const std::string& dataDir, RecoTables& tables,
     if (newSlots) *newSlots = std::move(moved);
   }
   const int number = rotation.firstSave ? 0 : rotation.nextSave;
-  SaveRecoTable(dataDir, number, tables, sink);
-  SaveRecoSelTable(dataDir, number, tables, sink);
+  const bool recoSaved = SaveRecoTable(dataDir, number, tables, sink);
+  const bool selSaved = SaveRecoSelTable(dataDir, number, tables, sink);
+  // After a failure the next close tries the same backup number again, so backup 0 still
+  // keeps the state of the start and no generation is skipped.
+  if (!recoSaved || !selSaved) return false;
   if (rotation.firstSave) {
     rotation.firstSave = false;
     return false;

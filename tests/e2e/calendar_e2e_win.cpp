@@ -9,6 +9,7 @@
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"
+#include "remote_win.h"
 
 namespace {
 
@@ -59,38 +60,6 @@ HWND FindDateEdit(HWND child) {
 bool Responsive(HWND w) {
   DWORD_PTR r = 0;
   return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
-}
-
-// Saves the whole screen as a 24-bit BMP for people to look at.
-void SaveScreen(const char* path) {
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = static_cast<DWORD>(((w * 3 + 3) / 4) * 4);
-  const DWORD size = stride * static_cast<DWORD>(h);
-  BITMAPFILEHEADER fh = {};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + size;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
 }
 
 bool TextHas(HWND w, const std::string& part) { return WindowText(w).find(part) != std::string::npos; }

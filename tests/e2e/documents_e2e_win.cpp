@@ -11,6 +11,7 @@
 #include "doc/person_file.h"
 #include "dialogs/document_dialog_ids.h"
 #include "e2e.h"
+#include "remote_win.h"
 #include "tw_ids.h"
 
 namespace {
@@ -62,34 +63,6 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Top-level dialogs of the program ("#32770"), message boxes included.
-std::vector<HWND> Dialogs(DWORD pid) {
-  std::vector<HWND> out;
-  HWND w = nullptr;
-  while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w)) out.push_back(w);
-  }
-  return out;
-}
-
-// A visible dialog of the program that has control `id` (0xFFFF: a message box).
-HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs = 15000) {
-  HWND found = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND d : Dialogs(p.pi.dwProcessId))
-          if (GetDlgItem(d, id)) {
-            found = d;
-            return true;
-          }
-        return false;
-      },
-      timeoutMs);
-  return found;
-}
-
 bool NoDialogWith(Program& p, int id) {
   for (HWND d : Dialogs(p.pi.dwProcessId))
     if (GetDlgItem(d, id)) return false;
@@ -117,15 +90,6 @@ void DumpDialogs(Program& p) {
     }
     std::printf("\n");
   }
-}
-
-std::string MessageText(HWND box) { return box ? WindowText(GetDlgItem(box, kMessageText)) : ""; }
-
-// Presses a button by posting its click: a sent click would wait for any dialog it opens.
-// A message box is gone when this returns, so the next wait cannot find it again.
-void Press(HWND dlg, int id) {
-  if (HWND b = GetDlgItem(dlg, id)) PostMessageA(b, BM_CLICK, 0, 0);
-  if (GetDlgItem(dlg, kMessageText)) WaitFor([&] { return !IsWindow(dlg); }, 10000);
 }
 
 void SetText(HWND dlg, int id, const std::string& text) {

@@ -1,0 +1,189 @@
+#include "remote_win.h"
+
+#include <fstream>
+
+namespace e2e {
+
+namespace {
+constexpr size_t kBlock = 4096;
+constexpr size_t kTextOffset = 1024;
+constexpr int kTextMax = 1000;
+
+LRESULT SendWait(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(w, msg, wp, lp, SMTO_ABORTIFHUNG, 10000, &r);
+  return static_cast<LRESULT>(r);
+}
+}  // namespace
+
+std::vector<HWND> Dialogs(DWORD pid) {
+  std::vector<HWND> out;
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) out.push_back(w);
+  }
+  return out;
+}
+
+HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND d : Dialogs(p.pi.dwProcessId))
+          if (GetDlgItem(d, id)) {
+            found = d;
+            return true;
+          }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+std::string MessageText(HWND box) { return box ? WindowText(GetDlgItem(box, kMessageText)) : ""; }
+
+void Press(HWND dlg, int id) {
+  if (HWND b = GetDlgItem(dlg, id)) PostMessageA(b, BM_CLICK, 0, 0);
+  if (GetDlgItem(dlg, kMessageText)) WaitFor([&] { return !IsWindow(dlg); }, 10000);
+}
+
+bool SaveScreen(const std::string& path) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD size = static_cast<DWORD>(((w * 3 + 3) / 4) * 4) * static_cast<DWORD>(h);
+  BITMAPFILEHEADER fh = {};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + size;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return static_cast<bool>(out);
+}
+
+HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code) {
+  return reinterpret_cast<HTREEITEM>(SendWait(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+Remote::Remote(HANDLE process) : process_(process) {
+  block_ = static_cast<char*>(VirtualAllocEx(process, nullptr, kBlock, MEM_COMMIT, PAGE_READWRITE));
+}
+
+Remote::~Remote() {
+  if (block_) VirtualFreeEx(process_, block_, 0, MEM_RELEASE);
+}
+
+void* Remote::Put(const void* data, size_t size, size_t offset) {
+  SIZE_T n = 0;
+  WriteProcessMemory(process_, block_ + offset, data, size, &n);
+  return block_ + offset;
+}
+
+void Remote::Get(void* data, size_t size, size_t offset) {
+  SIZE_T n = 0;
+  ReadProcessMemory(process_, block_ + offset, data, size, &n);
+}
+
+std::string Remote::TreeText(HWND tree, HTREEITEM item) {
+  TVITEMA it = {};
+  it.mask = TVIF_TEXT;
+  it.hItem = item;
+  it.pszText = block_ + kTextOffset;
+  it.cchTextMax = kTextMax;
+  const char zero = 0;
+  Put(&zero, 1, kTextOffset);
+  SendWait(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+  char text[kTextMax + 1] = {};
+  Get(text, kTextMax, kTextOffset);
+  return text;
+}
+
+LPARAM Remote::TreeParam(HWND tree, HTREEITEM item) {
+  TVITEMA it = {};
+  it.mask = TVIF_PARAM;
+  it.hItem = item;
+  SendWait(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+  Get(&it, sizeof it);
+  return it.lParam;
+}
+
+std::vector<std::string> Remote::TreeLines(HWND tree) {
+  std::vector<std::string> lines;
+  struct Walk {
+    Remote& r;
+    HWND tree;
+    std::vector<std::string>& out;
+    void Level(HTREEITEM first, int depth) {
+      for (HTREEITEM i = first; i; i = TreeNext(tree, i, TVGN_NEXT)) {
+        out.push_back(std::string(2 * depth, ' ') + r.TreeText(tree, i));
+        Level(TreeNext(tree, i, TVGN_CHILD), depth + 1);
+      }
+    }
+  } walk{*this, tree, lines};
+  walk.Level(TreeNext(tree, nullptr, TVGN_ROOT), 0);
+  return lines;
+}
+
+HTREEITEM Remote::FindTreeItem(HWND tree, HTREEITEM parent, const std::string& prefix) {
+  HTREEITEM first = parent == TVI_ROOT ? TreeNext(tree, nullptr, TVGN_ROOT) : TreeNext(tree, parent, TVGN_CHILD);
+  for (HTREEITEM i = first; i; i = TreeNext(tree, i, TVGN_NEXT))
+    if (TreeText(tree, i).rfind(prefix, 0) == 0) return i;
+  return nullptr;
+}
+
+std::string Remote::ListText(HWND list, int index) {
+  LVITEMA it = {};
+  it.iSubItem = 0;
+  it.pszText = block_ + kTextOffset;
+  it.cchTextMax = kTextMax;
+  SendWait(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+  char text[kTextMax + 1] = {};
+  Get(text, kTextMax, kTextOffset);
+  return text;
+}
+
+LPARAM Remote::ListParam(HWND list, int index) {
+  LVITEMA it = {};
+  it.mask = LVIF_PARAM;
+  it.iItem = index;
+  SendWait(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+  Get(&it, sizeof it);
+  return it.lParam;
+}
+
+int Remote::ListImage(HWND list, int index) {
+  LVITEMA it = {};
+  it.mask = LVIF_IMAGE;
+  it.iItem = index;
+  SendWait(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+  Get(&it, sizeof it);
+  return it.iImage;
+}
+
+void Remote::SelectListItem(HWND list, int index) {
+  LVITEMA it = {};
+  it.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  it.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendWait(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+}
+
+}  // namespace e2e

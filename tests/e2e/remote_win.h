@@ -1,0 +1,56 @@
+// Reading and driving the program's dialogs from the driver: top-level dialogs and message
+// boxes, tree and list items through memory in the program's process, screenshots.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e.h"
+
+namespace e2e {
+
+constexpr int kMessageText = 0xFFFF;  // the text of a message box
+
+// Visible top-level dialogs ("#32770") of the process, message boxes included.
+std::vector<HWND> Dialogs(DWORD pid);
+// A visible dialog of the program that has control `id`; nullptr after the timeout.
+HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs = 15000);
+std::string MessageText(HWND box);
+// Posts a button click (a sent click would wait for any dialog it opens); for a message
+// box waits until it is gone, so the next wait cannot find it again.
+void Press(HWND dlg, int id);
+// Saves the whole screen as a 24-bit BMP for people to look at.
+bool SaveScreen(const std::string& path);
+
+// Items of a tree view or list view in another process, read through a block of memory
+// allocated there.
+class Remote {
+ public:
+  explicit Remote(HANDLE process);
+  ~Remote();
+  Remote(const Remote&) = delete;
+  Remote& operator=(const Remote&) = delete;
+
+  std::string TreeText(HWND tree, HTREEITEM item);
+  LPARAM TreeParam(HWND tree, HTREEITEM item);
+  // Depth-first lines "text" indented by two blanks per level, from the root items.
+  std::vector<std::string> TreeLines(HWND tree);
+  // The first item below `parent` (TVI_ROOT for the top) whose text starts with `prefix`.
+  HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& prefix);
+  std::string ListText(HWND list, int index);
+  LPARAM ListParam(HWND list, int index);
+  int ListImage(HWND list, int index);
+  void SelectListItem(HWND list, int index);
+
+ private:
+  void* Put(const void* data, size_t size, size_t offset = 0);
+  void Get(void* data, size_t size, size_t offset = 0);
+  HANDLE process_;
+  char* block_ = nullptr;
+};
+
+HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code);
+
+}  // namespace e2e

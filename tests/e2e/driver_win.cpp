@@ -1,5 +1,6 @@
 // End-to-end driver: starts tidewell.exe in a fresh copy of a data folder, drives it by
 // window messages and reads back what it shows. One case per run; exit 0 = pass.
+#include <cstdio>
 #include <map>
 
 #include "e2e.h"
@@ -69,7 +70,14 @@ bool Program::Start(const std::string& exe, const std::string& workDir, const st
   std::string cmd = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
   STARTUPINFOA si = {};
   si.cb = sizeof si;
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &si, &pi) != 0;
+  // Wine now and then refuses a start while the previous case's process is still being torn
+  // down; a later try goes through.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &si, &pi)) return true;
+    std::printf("note: CreateProcess failed with error %lu, trying again\n", GetLastError());
+    Sleep(400);
+  }
+  return false;
 }
 
 HWND Program::WaitWindow(const char* cls, DWORD timeoutMs) {

@@ -11,7 +11,11 @@ add_executable(tidewell WIN32 ${TW_APP_SOURCES} ${CMAKE_SOURCE_DIR}/resources/ti
 target_include_directories(tidewell PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(tidewell PRIVATE twcore ${TW_WIN_LIBS})
 target_link_options(tidewell PRIVATE -static -static-libgcc -static-libstdc++)
-target_compile_definitions(tidewell PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0500 WINVER=0x0500 _WIN32_WINNT=0x0500)
+target_compile_definitions(tidewell PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0500 WINVER=0x0500 _WIN32_WINNT=0x0500
+  TW_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} TW_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  TW_VERSION_PATCH=${PROJECT_VERSION_PATCH} TW_VERSION_TEXT="${PROJECT_VERSION}")
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/tidewell.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/resources/tidewell.manifest)
 
 # The calendar view's tests draw the painter into memory devices.
 target_link_libraries(unit_calendar_view PRIVATE gdi32 user32)

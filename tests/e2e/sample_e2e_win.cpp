@@ -10,6 +10,7 @@ using namespace e2e;
 int SamplePerson(const Context& ctx) {
   std::string work = MakeWorkFolder();
   Check(CopyFolder(ctx.data, work), "data folder copied");
+  DeleteFileA(IniPath().c_str());
   WritePrivateProfileStringA("TidewellGeneral", "NewVersion", "0", IniPath().c_str());
   WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
   Program p;
@@ -21,6 +22,7 @@ int SamplePerson(const Context& ctx) {
   WaitFor([&] { return (child = FindWindowExA(client, nullptr, "TwChild", nullptr)) != nullptr; }, 15000);
   Check(child && WaitFor([&] { return WindowText(child) == "Erika Beispiel - 14.03.1985"; }, 10000),
         "the sample person's window opens");
+  std::printf("window: %s\n", child ? WindowText(child).c_str() : "none");
   DWORD_PTR r = 0;
   SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);
   Sleep(1500);  // the about box of the start and the first paint

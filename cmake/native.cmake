@@ -8,7 +8,7 @@ if(TWCAL_SOURCES)
                    -P ${CMAKE_SOURCE_DIR}/tests/unit/twcal/twcal_exit_codes.cmake)
 endif()
 
-foreach(tooldir mkmoondat recoc)
+foreach(tooldir mkmoondat recoc mkperson)
   if(EXISTS ${CMAKE_SOURCE_DIR}/tools/${tooldir}/CMakeLists.txt)
     add_subdirectory(${CMAKE_SOURCE_DIR}/tools/${tooldir} ${CMAKE_BINARY_DIR}/tools/${tooldir})
   endif()

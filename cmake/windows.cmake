@@ -12,6 +12,16 @@ target_include_directories(tidewell PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOUR
 target_link_libraries(tidewell PRIVATE twcore ${TW_WIN_LIBS})
 target_link_options(tidewell PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(tidewell PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_IE=0x0500 WINVER=0x0500 _WIN32_WINNT=0x0500)
+# The version resource and the installer take the project's version.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tw_version.h CONTENT
+"#define TW_VERSION_MAJOR @PROJECT_VERSION_MAJOR@
+#define TW_VERSION_MINOR @PROJECT_VERSION_MINOR@
+#define TW_VERSION_PATCH @PROJECT_VERSION_PATCH@
+#define TW_VERSION_TEXT \"@PROJECT_VERSION@\"
+")
+target_include_directories(tidewell PRIVATE ${CMAKE_BINARY_DIR}/generated)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/tidewell.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/resources/tidewell.manifest)
 
 # The calendar view's tests draw the painter into memory devices.
 target_link_libraries(unit_calendar_view PRIVATE gdi32 user32)
@@ -32,7 +42,7 @@ target_link_libraries(Tw-L PRIVATE kernel32)
 file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(tw_e2e ${TW_E2E_SOURCES})
 target_include_directories(tw_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(tw_e2e PRIVATE twcore ${TW_WIN_LIBS} psapi)
+target_link_libraries(tw_e2e PRIVATE twcore ${TW_WIN_LIBS} psapi ole32 uuid)
 target_link_options(tw_e2e PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(tw_e2e PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 
@@ -81,3 +91,29 @@ add_executable(chart_paint_bench ${CMAKE_SOURCE_DIR}/bench/chart_paint_bench_win
 target_include_directories(chart_paint_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(chart_paint_bench PRIVATE twcore gdi32 user32)
 target_link_options(chart_paint_bench PRIVATE -static -static-libgcc -static-libstdc++)
+
+# ---- installer: Tidewell.msi with wixl (Debian msitools); the x86_64 one is tested under Wine ----
+find_program(TW_WIXL wixl)
+if(TW_WIXL)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(TW_MSI_ARCH x86)
+  else()
+    set(TW_MSI_ARCH x64)
+  endif()
+  file(GLOB_RECURSE TW_MSI_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/Tidewell.msi
+    COMMAND ${CMAKE_SOURCE_DIR}/installer/build-msi ${TW_MSI_ARCH} $<TARGET_FILE_DIR:tidewell>
+            ${CMAKE_BINARY_DIR}/Tidewell.msi ${PROJECT_VERSION}
+    DEPENDS tidewell Tw-L ${CMAKE_SOURCE_DIR}/installer/tidewell.wxs ${CMAKE_SOURCE_DIR}/installer/build-msi
+            ${TW_MSI_DATA}
+    VERBATIM)
+  add_custom_target(msi ALL DEPENDS ${CMAKE_BINARY_DIR}/Tidewell.msi)
+  if(TW_MSI_ARCH STREQUAL "x64")
+    # Installs, runs, upgrades and removes the package in a prefix of its own.
+    add_test(NAME install_msi
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/install-test ${CMAKE_BINARY_DIR}
+                     ${CMAKE_BINARY_DIR}/Tidewell.msi ${PROJECT_VERSION})
+    set_tests_properties(install_msi PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+  endif()
+endif()

@@ -17,10 +17,13 @@
 
 namespace tw {
 
-// Settings over "ORV.INI" in the Windows directory, through the profile functions.
+// Settings over "ORV.INI" through the profile functions; start-up points it at the user's
+// folder before the first read.
 class IniProfile : public Profile {
  public:
   explicit IniProfile(std::string file = "ORV.INI") : file_(std::move(file)) {}
+  void SetFile(std::string file) { file_ = std::move(file); }
+  const std::string& File() const { return file_; }
   bool Get(const std::string& section, const std::string& key, std::string& out) const override;
   void Set(const std::string& section, const std::string& key, const std::string& value) override;
 
@@ -54,7 +57,8 @@ struct App {
   IniProfile profile;
   WinMessageSink sink;
   SettingsValues settings;
-  std::string dataDir;  // empty or ending in "\"
+  std::string dataDir;      // read-only data: moon data, font, pictures, tips, help; empty or ending in "\"
+  std::string userDataDir;  // the files the user changes (recommendations, special days)
 
   MoonData moon{sink};
   SpecialDayTable specialDays;

@@ -181,12 +181,12 @@ void OnClose(RecoDialog& d) {
   RecoTables& t = Tables();
   const bool dirty = t.recoDirty || t.selDirty;
   // A dirty record table is saved together with the selections.
-  if ((t.recoDirty && ReadOnlyFileRefused(RecoFilePath(app.dataDir))) ||
-      (dirty && ReadOnlyFileRefused(RecoSelFilePath(app.dataDir)))) {
+  if ((t.recoDirty && ReadOnlyFileRefused(RecoFilePath(app.userDataDir))) ||
+      (dirty && ReadOnlyFileRefused(RecoSelFilePath(app.userDataDir)))) {
     EndDialog(d.dlg, 1);
     return;
   }
-  if (SaveOnRecoDialogClose(app.dataDir, t, app.recoRotation, app.sink)) {
+  if (SaveOnRecoDialogClose(app.userDataDir, t, app.recoRotation, app.sink)) {
     app.settings.nextSave = app.recoRotation.nextSave;
     SetSettingNumber(app.profile, kSetNextSave, app.settings.nextSave);
   }

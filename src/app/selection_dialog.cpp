@@ -103,7 +103,7 @@ void OnDelete(SelectionDialog& d) {
 
 void OnClose(SelectionDialog& d) {
   App& app = TheApp();
-  SaveOnSelectionDialogClose(app.dataDir, Tables(), app.recoRotation, app.sink);
+  SaveOnSelectionDialogClose(app.userDataDir, Tables(), app.recoRotation, app.sink);
   EndDialog(d.dlg, 1);
 }
 

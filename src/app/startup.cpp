@@ -2,9 +2,11 @@
 
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "app/frame.h"
 #include "app/help.h"
+#include "core/data_location.h"
 #include "core/frame_layout.h"
 #include "core/settings.h"
 #include "tw_ids.h"
@@ -78,6 +80,61 @@ HIMAGELIST MakeImageList(HINSTANCE inst, int size, int first, int last) {
   return list;
 }
 
+class WinFileSystem : public FileSystem {
+ public:
+  bool Exists(const std::string& path) const override {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  bool MakeFolder(const std::string& path) override {
+    CreateDirectoryA(path.c_str(), nullptr);
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  bool Copy(const std::string& from, const std::string& to) override {
+    if (!CopyFileA(from.c_str(), to.c_str(), TRUE)) return false;
+    // An installed default is read-only; the user's copy must not be.
+    SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return true;
+  }
+};
+
+std::string ShellFolder(int csidl) {
+  char path[MAX_PATH];
+  if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) || !path[0]) return "";
+  return path;
+}
+
+// %APPDATA%\Tidewell\, or empty when the system names no such folder.
+std::string UserFolder() {
+  std::string base = ShellFolder(CSIDL_APPDATA);
+  return base.empty() ? base : base + "\\" + kUserFolderName + "\\";
+}
+
+// Where a bare "ORV.INI" of an earlier version may lie: its virtualized copy first, which is
+// what that version saw, then the Windows directory itself.
+std::vector<std::string> OldSettingsFiles() {
+  char win[MAX_PATH];
+  UINT n = GetWindowsDirectoryA(win, sizeof win);
+  if (n == 0 || n >= sizeof win) return {};
+  std::string windows = win;
+  std::vector<std::string> files;
+  std::string local = ShellFolder(CSIDL_LOCAL_APPDATA);
+  if (!local.empty() && windows.size() > 2 && windows[1] == ':')
+    files.push_back(local + "\\VirtualStore" + windows.substr(2) + "\\" + kSettingsFileName);
+  files.push_back(windows + "\\" + kSettingsFileName);
+  return files;
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  if (n == 0 || n >= sizeof path) return "";
+  std::string p(path, n);
+  size_t slash = p.find_last_of("\\/");
+  return slash == std::string::npos ? "" : p.substr(0, slash + 1);
+}
+
 }  // namespace
 
 void ReadLocaleValues(App& app) {
@@ -108,8 +165,13 @@ bool ReadEarlySettings(App& app) {
   app.logPixelsY = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
 
+  WinFileSystem fs;
+  const std::string userFolder = UserFolder();
+  app.profile.SetFile(ChooseSettingsFile(userFolder, OldSettingsFiles(), fs).file);
   LoadStartValues(app.profile, app.locale, app.screen, waveOutGetNumDevs() > 0, app.settings);
-  app.dataDir = app.settings.dataPath;
+  DataFolders folders = ChooseDataFolders(app.settings.dataPath, ProgramFolder(), userFolder, fs);
+  app.dataDir = folders.program;
+  app.userDataDir = folders.user;
   app.recoRotation.nextSave = app.settings.nextSave;
   app.accelerators = LoadAcceleratorsA(app.instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
 
@@ -144,7 +206,7 @@ void ReleaseEarly(App& app) {
 }
 
 void FinishStart(App& app, int show, const char* commandLine) {
-  app.specialDays.Load(app.dataDir);
+  app.specialDays.Load(app.userDataDir);
   app.palette = MakePalette(app.settings.colours);
   app.imageLists[0] = MakeImageList(app.instance, kSmallImage, IDB_SPECIAL12_FIRST, IDB_SPECIAL12_LAST);
   app.imageLists[1] = MakeImageList(app.instance, kSmallImage, IDB_SMALL12_FIRST, IDB_SMALL12_LAST);
@@ -168,8 +230,8 @@ void FinishStart(App& app, int show, const char* commandLine) {
     OpenHelp(HelpRequest::Contents, 0);
   }
 
-  bool loaded = app.moon.Open(app.dataDir) && LoadRecoTable(app.dataDir, app.reco, app.sink) &&
-                LoadRecoSelTable(app.dataDir, app.reco, app.sink);
+  bool loaded = app.moon.Open(app.dataDir) && LoadRecoTable(app.userDataDir, app.reco, app.sink) &&
+                LoadRecoSelTable(app.userDataDir, app.reco, app.sink);
   if (!loaded) {
     SendMessageA(app.frame, WM_CLOSE, 0, 0);
     return;
@@ -188,7 +250,7 @@ void FinishStart(App& app, int show, const char* commandLine) {
 }
 
 void Shutdown(App& app) {
-  if (app.recoLoaded && SaveAtExit(app.dataDir, app.reco, app.recoRotation, app.sink)) {
+  if (app.recoLoaded && SaveAtExit(app.userDataDir, app.reco, app.recoRotation, app.sink)) {
     app.settings.nextSave = app.recoRotation.nextSave;
     SetSettingNumber(app.profile, kSetNextSave, app.settings.nextSave);
   }

@@ -1,5 +1,7 @@
 // End-to-end driver: starts tidewell.exe in a fresh copy of a data folder, drives it by
 // window messages and reads back what it shows. One case per run; exit 0 = pass.
+#include <shlobj.h>
+
 #include <cstdio>
 #include <map>
 
@@ -60,10 +62,17 @@ std::string MakeWorkFolder() {
   return dir;
 }
 
+// The settings file the program uses: ORV.INI in the user's folder %APPDATA%\Tidewell.
 std::string IniPath() {
-  char win[MAX_PATH];
-  GetWindowsDirectoryA(win, MAX_PATH);
-  return std::string(win) + "\\ORV.INI";
+  std::string dir = UserFolder();
+  CreateDirectoryA(dir.c_str(), nullptr);
+  return dir + "\\ORV.INI";
+}
+
+std::string UserFolder() {
+  char path[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, path);
+  return std::string(path) + "\\Tidewell";
 }
 
 bool Program::Start(const std::string& exe, const std::string& workDir, const std::string& args) {

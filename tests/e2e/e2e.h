@@ -17,6 +17,7 @@ std::string ToWindowsPath(std::string p);
 bool CopyFolder(const std::string& from, const std::string& to);
 std::string MakeWorkFolder();
 std::string IniPath();
+std::string UserFolder();  // %APPDATA%\Tidewell, without a trailing "\"
 std::string WindowText(HWND w);
 // Polls `cond` every 20 ms until it holds or `timeoutMs` passes.
 template <class F>

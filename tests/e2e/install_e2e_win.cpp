@@ -1,0 +1,209 @@
+// The installed program, driven by tests/wine/install-test after msiexec put it into a fresh
+// prefix: the first start from the Start menu shortcut's target seeds the user's folder, a
+// changed recommendation lands there and leaves the installed default alone, the settings go
+// there too, Wine's save question is German; a person document opens through the .twd
+// association's command line. Registered by hand, not with TW_E2E_CASE: they need the
+// installed copy, not the build tree.
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/daynumber.h"
+#include "core/platform.h"
+#include "dialogs/document_dialog_ids.h"
+#include "doc/person_file.h"
+#include "remote_win.h"
+#include "tw_ids.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr int kRecoTree = 2600, kRecoClose = 2631;
+
+std::string Slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+struct Shortcut {
+  std::string target, workDir;
+};
+
+Shortcut Resolve(const std::string& lnk) {
+  Shortcut s;
+  CoInitialize(nullptr);
+  IShellLinkA* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t wide[MAX_PATH];
+      MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide, MAX_PATH);
+      char buf[MAX_PATH] = {};
+      if (SUCCEEDED(file->Load(wide, STGM_READ))) {
+        if (SUCCEEDED(link->GetPath(buf, MAX_PATH, nullptr, 0))) s.target = buf;
+        buf[0] = 0;
+        if (SUCCEEDED(link->GetWorkingDirectory(buf, MAX_PATH))) s.workDir = buf;
+      }
+      file->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return s;
+}
+
+std::string ClassesValue(const char* key) {
+  char buf[512] = {};
+  LONG size = sizeof buf;
+  return RegQueryValueA(HKEY_CLASSES_ROOT, key, buf, &size) == ERROR_SUCCESS ? std::string(buf) : "";
+}
+
+bool Settled(HWND w) {
+  DWORD_PTR r = 0;
+  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r) != 0;
+}
+
+bool CloseProgram(Program& p, HWND frame) {
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  return p.WaitExit(30000, &code) && code == 0;
+}
+
+// Renames the first recommendation through the dialog's tree; closing the dialog saves.
+bool ChangeFirstRecommendation(Program& p, HWND frame, const std::string& name) {
+  PostMessageA(frame, WM_COMMAND, 7200, 0);
+  HWND dlg = WaitDialogWith(p, kRecoClose);
+  if (!dlg) return false;
+  HWND tree = GetDlgItem(dlg, kRecoTree);
+  HTREEITEM root = TreeNext(tree, nullptr, TVGN_ROOT);
+  HTREEITEM first = TreeNext(tree, TreeNext(tree, root, TVGN_CHILD), TVGN_CHILD);
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(tree, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(first), SMTO_ABORTIFHUNG, 5000, &r);
+  HWND edit = nullptr;
+  WaitFor([&] { return (edit = reinterpret_cast<HWND>(SendMessageA(tree, TVM_GETEDITCONTROL, 0, 0))) != nullptr; }, 5000);
+  if (!edit) return false;
+  SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_ABORTIFHUNG, 5000, &r);
+  SendMessageTimeoutA(tree, TVM_ENDEDITLABELNOW, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &r);
+  Press(dlg, kRecoClose);
+  return WaitFor([&] { return !IsWindow(dlg); }, 15000);
+}
+
+// A new person, then closing its window: Wine's own message box asks, in German.
+void SaveQuestion(Program& p, HWND frame, const std::string& out) {
+  PostMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+  HWND dlg = WaitDialogWith(p, IDC_PERSON_NAME);
+  Check(dlg != nullptr, "person dialog opens");
+  if (!dlg) return;
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(GetDlgItem(dlg, IDC_PERSON_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Dora"),
+                      SMTO_ABORTIFHUNG, 5000, &r);
+  Press(dlg, IDOK);
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  HWND child = nullptr;
+  WaitFor([&] { return (child = FindWindowExA(client, nullptr, "TwChild", nullptr)) != nullptr; }, 10000);
+  Check(child != nullptr, "new person window");
+  if (!child) return;
+  Settled(child);
+  PostMessageA(child, WM_CLOSE, 0, 0);
+  HWND box = WaitDialogWith(p, kMessageText);
+  Check(box != nullptr, "closing the changed person asks");
+  if (!box) return;
+  const std::string yes = WindowText(GetDlgItem(box, IDYES)), no = WindowText(GetDlgItem(box, IDNO)),
+                    cancel = WindowText(GetDlgItem(box, IDCANCEL));
+  std::printf("buttons: %s / %s / %s\n", yes.c_str(), no.c_str(), cancel.c_str());
+  Check(yes.find("Ja") != std::string::npos && no.find("Nein") != std::string::npos &&
+            cancel.find("Abbrechen") != std::string::npos,
+        "the buttons read Ja / Nein / Abbrechen");
+  Sleep(300);
+  Check(SaveScreen(out + "\\save_question.bmp"), "screenshot of the question saved");
+  Press(box, IDNO);
+  Check(WaitFor([&] { return !IsWindow(child); }, 10000), "No closes the person without saving");
+}
+
+// PROGRAM: the Start menu shortcut; DATADIR: where screenshots go.
+int InstalledFirstStart(const Context& ctx) {
+  const Shortcut link = Resolve(ctx.exe);
+  std::printf("shortcut: %s (in %s)\n", link.target.c_str(), link.workDir.c_str());
+  Check(link.target.size() > 22 && link.target.find("\\Tidewell\\tidewell.exe") == link.target.size() - 22,
+        "the shortcut points at the installed tidewell.exe");
+  if (link.target.empty()) return 1;
+  const std::string installed = link.target.substr(0, link.target.size() - 12);  // with its "\"
+  const std::string user = UserFolder() + "\\";
+  const std::string defaultReco = Slurp(installed + "Reco.dat");
+  Check(!Exists(user + "ORV.INI") && !Exists(user + "Reco.dat"), "a new user has no files yet");
+
+  Program p;
+  Check(p.Start(link.target, link.workDir), "installed program started");
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  Check(frame != nullptr && Settled(frame), "frame appears");
+  if (!frame) return 1;
+  for (const char* f : {"Reco.dat", "RecoSel.dat", "TwHd.dat", "TwNd.dat", "TwBd.dat"})
+    Check(Slurp(user + f) == Slurp(installed + f), (std::string("seeded from the installed default: ") + f).c_str());
+  Check(!Exists(user + "Moon.dat"), "the moon data stays with the program");
+
+  Check(ChangeFirstRecommendation(p, frame, "Im Benutzerordner gespeichert"), "recommendation renamed and saved");
+  const std::string saved = Slurp(user + "Reco.dat");
+  Check(saved != defaultReco && saved.find("Im Benutzerordner gespeichert") != std::string::npos,
+        "the change lands in the user's Reco.dat");
+  Check(Exists(user + "Reco.sv0"), "its backup beside it");
+  Check(Slurp(installed + "Reco.dat") == defaultReco, "the installed default is unchanged");
+
+  SaveQuestion(p, frame, ctx.data);
+  Sleep(500);
+  Check(SaveScreen(ctx.data + "\\installed.bmp"), "screenshot of the installed program saved");
+  Check(CloseProgram(p, frame), "program ends");
+  char width[16] = {};
+  GetPrivateProfileStringA("TidewellGeneral", "InfoWidth", "", width, sizeof width, (user + "ORV.INI").c_str());
+  Check(width[0] != 0, "settings written at exit are in the user's ORV.INI");
+  char win[MAX_PATH];
+  GetWindowsDirectoryA(win, MAX_PATH);
+  Check(!Exists(std::string(win) + "\\ORV.INI"), "nothing written to the Windows directory");
+  return 0;
+}
+
+// DATADIR: a folder with a blank in its name that gets a person document.
+int InstalledAssociation(const Context& ctx) {
+  Check(ClassesValue(".twd") == "Tidewell.Person", ".twd is registered");
+  const std::string icon = ClassesValue("Tidewell.Person\\DefaultIcon");
+  Check(icon.size() > 3 && icon.compare(icon.size() - 3, 3, ",-2") == 0, "its icon is the program's icon 2");
+  std::string command = ClassesValue("Tidewell.Person\\shell\\open\\command");
+  std::printf("open command: %s\n", command.c_str());
+  const size_t arg = command.find("%1");
+  Check(arg != std::string::npos, "the open command takes the file");
+  if (arg == std::string::npos) return 1;
+
+  tw::PersonDocument doc;
+  tw::InitNewPersonDocument(doc, tw::CivilDate{2026, 1, 1}, tw::DocumentDefaults{});
+  doc.header.SetName("Erika Muster");
+  doc.header.SetBirthday(tw::DayFromDate(1985, 3, 14));
+  tw::RecordingSink sink;
+  const std::string path = ctx.data + "\\Erika Muster.twd";
+  Check(tw::SavePersonFile(doc, path, sink), "person document written");
+  command.replace(arg, 2, path);
+
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  Program p;
+  Check(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ctx.data.c_str(), &si, &p.pi) != 0,
+        "the association's command line starts the program");
+  HWND frame = p.WaitWindow("TwFrame", 30000);
+  if (!frame) return 1;
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  HWND child = nullptr;
+  WaitFor([&] { return (child = FindWindowExA(client, nullptr, "TwChild", nullptr)) != nullptr; }, 15000);
+  Check(child && WindowText(child).find("Erika Muster") == 0, "the double-clicked person opens");
+  Check(CloseProgram(p, frame), "program ends");
+  return 0;
+}
+
+CaseRegistrar g_first("installed-first-start", InstalledFirstStart);
+CaseRegistrar g_association("installed-association", InstalledAssociation);
+
+}  // namespace

@@ -12,6 +12,7 @@
 #include "doc/person_document.h"
 #include "tw_ids.h"
 #include "views/calendar_layout.h"
+#include "views/chart_layout.h"
 
 namespace tw {
 
@@ -37,9 +38,8 @@ struct ViewState {
   bool paintNow = false;      // navigation brings the rows up to date: no giving way to input
   bool paintLater = false;    // a paint gave way to input; the paint timer runs
   // Chart
-  int pixelsPerDay = 0;
-  int chartTop = 0, chartBottom = 0;
-  int markRowTop = 0, markRowBottom = 0;
+  ChartGeometry chart;        // of the last finished paint; pixelsPerDay 0 before it
+  SelectionMarker marker;     // the inverted column and strip cell on the screen
 
   int rowsTop() const { return rows.top; }
   int rowsBottom() const { return rows.bottom(); }

@@ -548,6 +548,50 @@ int ChartPixels(const Context& ctx) {
     Check(saw.At(x, L.rows.At(ks, 0)) != red, "the sawtooth leaves the sine's place");
     Check(saw.At(x, S.rows.At(ks, 0)) == red, "the sawtooth draws rhythm 1 at its own value");
   }
+
+  // A click in the curves selects the day under it; an arrow key moves the inverted column
+  // to the next day and gives the previous one back its pixels.
+  const tw::DayNumber clicked = marked - 5, right = clicked + 1;
+  auto mouse = [&](UINT msg, WPARAM keys, tw::DayNumber d, int y) {
+    PostMessageA(s.child, msg, keys, MAKELPARAM(column(d) + w / 2, y));
+  };
+  mouse(WM_LBUTTONDOWN, MK_LBUTTON, clicked, f.y0 - 20);
+  mouse(WM_LBUTTONUP, 0, clicked, f.y0 - 20);
+  s.Settle();
+  Check(WindowText(s.date) == DateText(clicked), "a click selects the day under it");
+  PostMessageA(s.child, WM_KEYDOWN, VK_RIGHT, 0);
+  s.Settle();
+  Check(WindowText(s.date) == DateText(right), "the right arrow selects the next day");
+  const Capture moved = Grab(s.child);
+  const int xl = column(clicked) + w / 2, xr = column(right) + w / 2;
+  int white = -1;  // a height where both columns were white before either was selected
+  for (int y = f.stripTop - 3; y > 2 && white < 0; --y)
+    if (saw.At(xl, y) == RGB(255, 255, 255) && saw.At(xr, y) == RGB(255, 255, 255)) white = y;
+  Check(white > 0 && moved.At(xr, white) == RGB(0, 0, 0) && moved.At(xl, white) == RGB(255, 255, 255),
+        "the inverted column moved with the selection");
+
+  // Shift held at the button in the DayMark row: yellow on every day the drag reaches.
+  const tw::DayNumber dragFrom = right - 12;
+  const int markY = f.stripTop + h / 2;
+  mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, dragFrom, markY);
+  mouse(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, dragFrom + 1, markY);
+  mouse(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, dragFrom + 2, markY);
+  mouse(WM_LBUTTONUP, MK_SHIFT, dragFrom + 2, markY);
+  s.Settle();
+  Check(WindowText(s.date) == DateText(dragFrom + 2), "the drag ends on the day under the mouse");
+  const Capture dragged = Grab(s.child);
+  auto yellowAt = [&](tw::DayNumber d) {
+    const tw::DayMarkCell c = tw::LayOutDayMarkCell(column(d), f.stripTop, w, h, tw::kMarkYellow, false);
+    return dragged.At((c.yellowRect.left + c.yellowRect.right) / 2 + 1, c.yellowRect.top + 2) ==
+           TableColour(tw::kChartYellowColour);
+  };
+  Check(yellowAt(dragFrom) && yellowAt(dragFrom + 1) && yellowAt(dragFrom + 2), "the dragged days are yellow");
+  Check(!yellowAt(dragFrom - 1) && !yellowAt(dragFrom + 3), "the days beside the drag are not");
+
+  // Page Down moves by the days the chart shows.
+  PostMessageA(s.child, WM_KEYDOWN, VK_NEXT, 0);
+  s.Settle();
+  Check(WindowText(s.date) == DateText(dragFrom + 2 + f.daysShown), "Page Down moves by the days shown");
   Check(s.Close(), "program ends");
   return 0;
 }

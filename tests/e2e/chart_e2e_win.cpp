@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "bio/curve_search.h"
@@ -261,11 +262,28 @@ std::string DateText(tw::DayNumber d) {
   return buf;
 }
 
+const tw::DayNumber kBirthday = tw::DayFromDate(1980, 4, 20);
+
 struct ChartWindow {
   Program p;
+  std::string work;
   HWND frame = nullptr, child = nullptr, bar = nullptr, date = nullptr;
 
-  bool Open(const Context& ctx, const std::string& work, const std::string& doc) {
+  // Erika, born on 20 April 1980 with notes from 2024, in the program started on a fresh
+  // copy of the data with these settings; `prepare` may change the copy first.
+  bool Start(const Context& ctx, const std::string& general, const std::string& conditions = "",
+             const std::function<void(const std::string&)>& prepare = {}) {
+    work = MakeWorkFolder();
+    Check(CopyFolder(ctx.data, work), "data folder copied");
+    if (prepare) prepare(work);
+    WriteIni(general, conditions);
+    const std::string doc = MakeDatedPerson(work, kBirthday, tw::DayFromDate(2024, 1, 1));
+    const bool open = Open(ctx, doc);
+    Check(open, "person window");
+    return open;
+  }
+
+  bool Open(const Context& ctx, const std::string& doc) {
     if (!p.Start(ctx.exe, work, doc) || !(frame = p.WaitWindow("TwFrame", 30000))) return false;
     WaitFor(
         [&] {
@@ -431,14 +449,9 @@ int DayIndexOfRow(const tw::ChartLayout& L, int k) { return (tw::SampleRowX(L.fr
 // where the layout puts them; a red flag with "+" set through the popup shows in the
 // DayMark row; the sawtooth shape moves rhythm 1 where the shapes differ.
 int ChartPixels(const Context& ctx) {
-  const std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni("Liste=0\r\nPreference=48\r\n");  // special ranges and the DayMark row, three rhythms
-  const tw::DayNumber birthday = tw::DayFromDate(1980, 4, 20), selected = tw::DayFromDate(2024, 6, 12);
-  const std::string doc = MakeDatedPerson(work, birthday, tw::DayFromDate(2024, 1, 1));
+  const tw::DayNumber birthday = kBirthday, selected = tw::DayFromDate(2024, 6, 12);
   ChartWindow s;
-  Check(s.Open(ctx, work, doc), "person window");
-  if (!s.date) return 1;
+  if (!s.Start(ctx, "Liste=0\r\nPreference=48\r\n")) return 1;  // special ranges, DayMark row, three rhythms
   s.GoTo(selected);
   s.Maximise();  // the size change centres the chart on the selected day
   const RECT area = s.Area();
@@ -601,15 +614,11 @@ int ChartPixels(const Context& ctx) {
 // SearchEnd still holds its default of 2009; at the end of the calendar and at the
 // birthday the message 3010 shows and the day stays.
 int ChartSearch(const Context& ctx) {
-  const std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni("Liste=0\r\nPreference=48\r\n",
-           "CText1=Nulldurchgang K\r\nCond=0\r\nCond1=1 0 0 0 0 0 0 0 0 0 0 0 0 0 \r\n");
-  const tw::DayNumber birthday = tw::DayFromDate(1980, 4, 20), start = tw::DayFromDate(2024, 6, 12);
-  const std::string doc = MakeDatedPerson(work, birthday, tw::DayFromDate(2024, 1, 1));
+  const tw::DayNumber birthday = kBirthday, start = tw::DayFromDate(2024, 6, 12);
   ChartWindow s;
-  Check(s.Open(ctx, work, doc), "person window");
-  if (!s.date) return 1;
+  if (!s.Start(ctx, "Liste=0\r\nPreference=48\r\n",
+               "CText1=Nulldurchgang K\r\nCond=0\r\nCond1=1 0 0 0 0 0 0 0 0 0 0 0 0 0 \r\n"))
+    return 1;
   s.GoTo(start);
 
   // The input of `twcal search 1980-04-20 2024-06-12 --cond "1,0,0,0,0,0,0"`.
@@ -683,13 +692,8 @@ bool ChooseSelection(HWND frame, int index) {
 // without Escape the search runs to its end (SearchEnd's 2009 stands for 2049) and shows
 // 3010.
 int CalendarSearch(const Context& ctx) {
-  const std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
   constexpr int kGarden = 2, kEmpty = 7;
-  Check(AddEmptySelection(work + "\\RecoSel.dat", kEmpty, "Leer"), "an empty selection added");
-  WriteIni("Liste=1\r\nPreference=48\r\n", "LastRecoSel=2\r\n");
-  const tw::DayNumber birthday = tw::DayFromDate(1980, 4, 20);
-  const std::string doc = MakeDatedPerson(work, birthday, tw::DayFromDate(2024, 1, 1));
+  const std::string data = ctx.data + "\\";
 
   // What `twcal find DAY --selection 2` and `--back` from its result give, from the first
   // day after 11 June 2024 whose next garden day lies more than two days ahead (a search
@@ -698,7 +702,7 @@ int CalendarSearch(const Context& ctx) {
   tw::RecoTables tables;
   tw::MoonData moon(quiet);
   std::string error;
-  Check(tw::LoadRecoTablesForReport(work + "\\", tables, quiet, &error) && moon.Open(work + "\\"),
+  Check(tw::LoadRecoTablesForReport(data, tables, quiet, &error) && moon.Open(data),
         "the core reads the recommendations and the moon data");
   tw::DayNumber start = tw::DayFromDate(2024, 6, 12), next = 0, back = 0;
   for (int tries = 0; tries < 366; ++tries, ++start)
@@ -709,8 +713,10 @@ int CalendarSearch(const Context& ctx) {
               DateText(back).c_str());
 
   ChartWindow s;
-  Check(s.Open(ctx, work, doc), "person window");
-  if (!s.date) return 1;
+  auto addEmpty = [&](const std::string& work) {
+    Check(AddEmptySelection(work + "\\RecoSel.dat", kEmpty, "Leer"), "an empty selection added");
+  };
+  if (!s.Start(ctx, "Liste=1\r\nPreference=48\r\n", "LastRecoSel=2\r\n", addEmpty)) return 1;
   s.GoTo(start);
   PostMessageA(s.child, WM_KEYDOWN, VK_F3, 0);
   PostMessageA(s.child, WM_KEYUP, VK_F3, 0xC0000001);
@@ -746,13 +752,8 @@ int CalendarSearch(const Context& ctx) {
 // Prints how long a full repaint of a maximised chart with seven rhythms and special
 // ranges takes (no assertion on it).
 int ChartRepaintTiming(const Context& ctx) {
-  const std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni("Liste=0\r\nPreference=112\r\n");  // special ranges, the DayMark row, seven rhythms
-  const std::string doc = MakeDatedPerson(work, tw::DayFromDate(1980, 4, 20), tw::DayFromDate(2024, 1, 1));
   ChartWindow s;
-  Check(s.Open(ctx, work, doc), "person window");
-  if (!s.date) return 1;
+  if (!s.Start(ctx, "Liste=0\r\nPreference=112\r\n")) return 1;  // special ranges, DayMark row, seven rhythms
   s.GoTo(tw::DayFromDate(2024, 6, 12));
   s.Maximise();
   const RECT area = s.Area();

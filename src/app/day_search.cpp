@@ -7,6 +7,7 @@
 #include "app/child_window.h"
 #include "app/commands.h"
 #include "bio/curve_search.h"
+#include "bio/search_conditions.h"
 #include "calendar/date_step.h"
 #include "reco/reco_eval.h"
 #include "tw_ids.h"

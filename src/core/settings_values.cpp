@@ -26,10 +26,6 @@ void ReadPair(const Profile& p, int id, int32_t& size, int32_t& weight) {
 
 }  // namespace
 
-DayNumber EffectiveSearchEnd(DayNumber searchEnd, DayNumber today) {
-  return searchEnd < today ? kLastCalendarDay : searchEnd;
-}
-
 int32_t DateColumnWidth(bool showDayOfWeek, bool showYear, bool twoDigitYear) {
   int32_t w = !showYear ? 122 : twoDigitYear ? 158 : 178;
   return showDayOfWeek ? w : w - 20;

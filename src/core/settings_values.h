@@ -75,11 +75,6 @@ void LoadStartValues(const Profile& profile, const LocaleValues& locale,
 // program's fixed order (the options and print pages write their own keys on apply).
 void WriteExitValues(Profile& profile, const SettingsValues& values);
 
-// The last day a forward search examines. A SearchEnd before today (the default, 30
-// December 2009, is) would end every search from today at once, so it stands for the last
-// calendar day; the stored value stays as it is.
-DayNumber EffectiveSearchEnd(DayNumber searchEnd, DayNumber today);
-
 // Width of the calendar's date column in tenths of an average character.
 int32_t DateColumnWidth(bool showDayOfWeek, bool showYear, bool twoDigitYear);
 

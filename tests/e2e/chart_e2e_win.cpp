@@ -513,6 +513,28 @@ int ChartPixels(const Context& ctx) {
     if (ZeroLineClear(L, k) && awayFrom(tw::SampleRowX(f, k), selected)) k0 = k;
   Check(k0 >= 0 && before.At(tw::SampleRowX(f, k0), f.y0) == RGB(0, 0, 0), "the zero line is black");
 
+  // The rhythm combo's "average" draws it at once as a thick black curve.
+  HWND combo = GetDlgItem(s.bar, ID_RHYTHM_COMBO);
+  auto highlight = [&](int choice) {
+    SendMessageA(combo, CB_SETCURSEL, choice, 0);
+    SendMessageA(s.bar, WM_COMMAND, MAKEWPARAM(ID_RHYTHM_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    s.Settle();
+  };
+  highlight(tw::kHighlightAverage);
+  const Capture thick = Grab(s.child);
+  const std::vector<tw::ChartPoint> average = tw::AveragePolyline(f, L.rows, tw::kHighlightAverage);
+  int ka = -1;
+  for (int k = 4; k < L.rows.count - 4 && ka < 0; ++k)
+    if (std::abs(average[k].y - f.y0) > 3 && awayFrom(average[k].x, selected)) ka = k;
+  Check(ka >= 0, "a place where the average is off the zero line");
+  if (ka >= 0) {
+    const int x = average[ka].x, y = average[ka].y;
+    Check(before.At(x, y) != RGB(0, 0, 0), "no black curve there before");
+    Check(thick.At(x, y - 1) == RGB(0, 0, 0) && thick.At(x, y) == RGB(0, 0, 0) && thick.At(x, y + 1) == RGB(0, 0, 0),
+          "the average is drawn three pixels thick");
+  }
+  highlight(tw::kHighlightNone);
+
   // A red flag and "+" through the popup of a right click in the DayMark row.
   tw::DayNumber marked = selected + 3;
   if (tw::WeekdaySunday(marked) == 0) ++marked;  // not on the blue Sunday cell

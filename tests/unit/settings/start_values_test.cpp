@@ -124,20 +124,6 @@ TEST(StartValues, RangeChecksPerKey) {
   EXPECT_EQ(kLastCalendarDay, DayFromDate(2049, 12, 31));
 }
 
-TEST(StartValues, SearchEndBeforeTodayReachesTheLastCalendarDay) {
-  const DayNumber today = kLastCalendarDay - 4000;  // a day in 2038
-  struct Case {
-    DayNumber stored, expected;
-  } cases[] = {
-      {149747, kLastCalendarDay},    // the default, 30 December 2009
-      {today - 1, kLastCalendarDay},
-      {today, today},                // a forward search from today stops at once, as asked
-      {today + 30, today + 30},
-      {kLastCalendarDay, kLastCalendarDay},
-  };
-  for (const Case& c : cases) EXPECT_EQ(EffectiveSearchEnd(c.stored, today), c.expected) << c.stored;
-}
-
 TEST(StartValues, SoundNeedsAWaveDevice) {
   MemoryProfile p;
   SetSettingNumber(p, kSetSound, 1);

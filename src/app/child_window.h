@@ -31,12 +31,12 @@ constexpr UINT kPaintLaterMs = 50;  // a paint that gave way to input tries agai
 struct ViewState {
   DayNumber firstDay = 0;
   int visibleDays = 0;        // days or rows shown; page moves and drag steps use it
+  bool paintNow = false;      // navigation brings the view up to date: no giving way to input
+  bool paintLater = false;    // a paint gave way to input; the paint timer runs
   // Moon calendar
   CalendarRows rows;          // rows of the last finished paint, in client coordinates
   RECT highlight = {0, 0, 0, 0};  // the inverted row, empty when none
   std::vector<DayNumber> filteredDays;  // the rows' days while only days with recommendations show
-  bool paintNow = false;      // navigation brings the rows up to date: no giving way to input
-  bool paintLater = false;    // a paint gave way to input; the paint timer runs
   // Chart
   ChartGeometry chart;        // of the last finished paint; pixelsPerDay 0 before it
   SelectionMarker marker;     // the inverted column and strip cell on the screen

@@ -45,7 +45,7 @@ class EscapeCancels : public SearchProgress {
   HCURSOR old_ = nullptr;
 };
 
-DayNumber FindRecommendedDay(const PersonDocument& doc, int step) {
+DayNumber RecommendedDayFrom(const PersonDocument& doc, int step) {
   App& app = TheApp();
   RecoEvaluator eval(app.reco, app.moon, app.sink);
   SetupEvaluator(eval);
@@ -54,7 +54,7 @@ DayNumber FindRecommendedDay(const PersonDocument& doc, int step) {
   return eval.FindDay(doc.selectedDay, step, true, doc.selection, doc.header.Birthday(), &progress);
 }
 
-DayNumber FindCurveDay(const PersonDocument& doc, int step) {
+DayNumber CurveDayFrom(const PersonDocument& doc, int step) {
   App& app = TheApp();
   CurveSearchRequest request;
   request.selectedDay = doc.selectedDay;
@@ -77,7 +77,7 @@ void RunSearch(int id) {
     return;
   }
   const int step = id == IDM_PREV_MATCH ? -1 : 1;
-  const DayNumber found = ChartMode(*doc) ? FindCurveDay(*doc, step) : FindRecommendedDay(*doc, step);
+  const DayNumber found = ChartMode(*doc) ? CurveDayFrom(*doc, step) : RecommendedDayFrom(*doc, step);
   if (found != doc->selectedDay) MoveSelection(child, kMoveGiven, found);
 }
 

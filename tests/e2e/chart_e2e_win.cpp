@@ -264,6 +264,12 @@ std::string DateText(tw::DayNumber d) {
 
 const tw::DayNumber kBirthday = tw::DayFromDate(1980, 4, 20);
 
+tw::DayNumber ParseDateText(const std::string& text) {
+  int d = 0, m = 0, y = 0;
+  std::sscanf(text.c_str(), "%d.%d.%d", &d, &m, &y);
+  return tw::DayFromDate(y, m, d);
+}
+
 struct ChartWindow {
   Program p;
   std::string work;
@@ -627,6 +633,20 @@ int ChartPixels(const Context& ctx) {
   PostMessageA(s.child, WM_KEYDOWN, VK_NEXT, 0);
   s.Settle();
   Check(WindowText(s.date) == DateText(dragFrom + 2 + f.daysShown), "Page Down moves by the days shown");
+
+  // Held past the right edge, a drag scrolls by half the days shown every 500 ms.
+  const int y = f.y0 - 20;
+  PostMessageA(s.child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, y));
+  s.Settle();
+  const tw::DayNumber pressed = ParseDateText(WindowText(s.date));
+  PostMessageA(s.child, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(area.right + 1, y));
+  Sleep(1300);
+  const tw::DayNumber scrolled = ParseDateText(WindowText(s.date));
+  PostMessageA(s.child, WM_LBUTTONUP, 0, MAKELPARAM(area.right + 1, y));
+  s.Settle();
+  std::printf("drag past the right edge: %s to %s in 1.3 s\n", DateText(pressed).c_str(), DateText(scrolled).c_str());
+  Check(scrolled - pressed >= f.daysShown / 2 && scrolled - pressed <= 3 * (f.daysShown / 2),
+        "the drag scrolled by half the days shown per tick");
   Check(s.Close(), "program ends");
   return 0;
 }

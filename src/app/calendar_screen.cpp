@@ -19,17 +19,6 @@ namespace tw {
 
 namespace {
 
-// The user is busy when a control of the window holds the mouse, or input waits.
-bool UserIsBusy(HWND child) {
-  HWND capture = GetCapture();
-  if (capture && child && IsChild(child, capture)) return true;
-  MSG m;
-  if (PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_NOYIELD)) return true;
-  if (PeekMessageA(&m, nullptr, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK, PM_NOREMOVE | PM_NOYIELD)) return true;
-  if (PeekMessageA(&m, nullptr, WM_HSCROLL, WM_VSCROLL, PM_NOREMOVE | PM_NOYIELD)) return true;
-  return false;
-}
-
 // On the screen the widths are the header's items, which the user drags.
 std::array<int, kCalendarColumns> HeaderWidths(const ChildWindow& cw, int avgChar, int clientWidth) {
   std::array<int, kCalendarColumns> widths{};
@@ -70,17 +59,25 @@ void MoveHighlight(ChildWindow& cw, const RECT& area) {
   ReleaseDC(cw.window, dc);
 }
 
-// A move is computed on the rows on the screen: a scroll still waiting for its paint is
-// painted first, and that paint does not give way to input.
-void BringRowsUpToDate(ChildWindow& cw) {
+bool Filtered(const PersonDocument& doc) { return (doc.viewFlags & kViewFilteredList) && doc.selection != 1; }
+
+}  // namespace
+
+bool UserIsBusy(HWND child) {
+  HWND capture = GetCapture();
+  if (capture && child && IsChild(child, capture)) return true;
+  MSG m;
+  if (PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_NOYIELD)) return true;
+  if (PeekMessageA(&m, nullptr, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK, PM_NOREMOVE | PM_NOYIELD)) return true;
+  if (PeekMessageA(&m, nullptr, WM_HSCROLL, WM_VSCROLL, PM_NOREMOVE | PM_NOYIELD)) return true;
+  return false;
+}
+
+void PaintPendingNow(ChildWindow& cw) {
   cw.view.paintNow = true;
   UpdateWindow(cw.window);
   cw.view.paintNow = false;
 }
-
-bool Filtered(const PersonDocument& doc) { return (doc.viewFlags & kViewFilteredList) && doc.selection != 1; }
-
-}  // namespace
 
 std::string CachedMessage(int id) {
   static std::map<int, std::string> cache;
@@ -191,7 +188,7 @@ bool PaintCalendarScreen(ChildWindow& cw, HDC dc, const RECT& area) {
 }
 
 void CalendarNavigate(ChildWindow& cw, MoveCode code, DayNumber given) {
-  BringRowsUpToDate(cw);
+  PaintPendingNow(cw);
   App& app = TheApp();
   PersonDocument& doc = *cw.doc;
   ViewState& v = cw.view;
@@ -224,7 +221,7 @@ void CalendarNavigate(ChildWindow& cw, MoveCode code, DayNumber given) {
 }
 
 void CalendarClick(ChildWindow& cw, POINT pt) {
-  BringRowsUpToDate(cw);
+  PaintPendingNow(cw);
   PersonDocument& doc = *cw.doc;
   ViewState& v = cw.view;
   if (v.rows.days.empty()) return;

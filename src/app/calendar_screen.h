@@ -22,6 +22,13 @@ void CalendarNavigate(ChildWindow& cw, MoveCode code, DayNumber given);
 // A click at `pt` selects the day of that row; a point past the last row counts as it.
 void CalendarClick(ChildWindow& cw, POINT pt);
 
+// The user is busy when a control of the window holds the mouse, or input waits: a view
+// then gives way and paints later.
+bool UserIsBusy(HWND child);
+// A move is computed on what the screen shows: a paint still waiting is done first, and
+// that paint does not give way to input.
+void PaintPendingNow(ChildWindow& cw);
+
 // Texts, fonts and date settings of screen cells from the current settings.
 CellContext ScreenCellContext();
 // Message `id` of the resource library, loaded once.

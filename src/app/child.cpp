@@ -14,6 +14,7 @@
 #include "app/frame.h"
 #include "app/help.h"
 #include "app/calendar_screen.h"
+#include "app/chart_screen.h"
 #include "app/side_panel.h"
 #include "calendar/date_step.h"
 #include "tw_ids.h"
@@ -91,9 +92,9 @@ DragArea CurrentDragArea(ChildWindow& cw) {
       a.rect.top = std::max<LONG>(a.rect.top, v.rowsTop());
       a.rect.bottom = std::min<LONG>(a.rect.bottom, v.rowsBottom());
     }
-  } else if (v.chartBottom > v.chartTop) {
-    a.rect.top = std::max<LONG>(a.rect.top, v.chartTop);
-    a.rect.bottom = std::min<LONG>(a.rect.bottom, v.chartBottom);
+  } else if (v.chart.chartBottom > v.chart.chartTop) {
+    a.rect.top = std::max<LONG>(a.rect.top, v.chart.chartTop);
+    a.rect.bottom = std::min<LONG>(a.rect.bottom, v.chart.chartBottom);
   }
   if (a.rect.bottom <= a.rect.top) a.rect.bottom = a.rect.top + 1;
   if (a.rect.right <= a.rect.left) a.rect.right = a.rect.left + 1;
@@ -109,16 +110,16 @@ void ApplyDragMark(ChildWindow& cw, DayNumber day) {
 // Before the chart has laid out its days a click cannot name one: the selection stays.
 DayNumber ChartDayUnder(ChildWindow& cw, int x) {
   PersonDocument& doc = *cw.doc;
-  if (cw.view.pixelsPerDay <= 0) return doc.selectedDay;
-  RECT area = ViewArea(cw);
-  return ClampSelectedDay(ChartDayAt(cw.view.firstDay, x - area.left, cw.view.pixelsPerDay), doc.header.Birthday());
+  const ChartGeometry& g = cw.view.chart;
+  if (g.pixelsPerDay <= 0) return doc.selectedDay;
+  return ClampSelectedDay(ChartDayAt(cw.view.firstDay, x - g.chart.left, g.pixelsPerDay), doc.header.Birthday());
 }
 
 // A chart click in the DayMark row of a writable document, on a day of the notes.
 bool InMarkRow(ChildWindow& cw, int y, DayNumber day) {
-  const ViewState& v = cw.view;
-  return v.pixelsPerDay > 0 &&
-         StartsMarkDrag(cw.doc->viewFlags, y, v.markRowTop, v.markRowBottom, NoteDayOffset(*cw.doc, day));
+  const ChartGeometry& g = cw.view.chart;
+  return g.pixelsPerDay > 0 &&
+         StartsMarkDrag(cw.doc->viewFlags, y, g.markRowTop, g.markRowBottom, NoteDayOffset(*cw.doc, day));
 }
 
 // The list selects the row under `pt`; a point past the last row counts as the last one.
@@ -309,32 +310,6 @@ void OnSize(ChildWindow& cw, WPARAM type) {
     doc.viewFlags &= ~kViewWasIconic;
 }
 
-// The chart paints straight onto the window; what it laid out serves the hit tests.
-bool PaintChart(ChildWindow& cw, HDC dc, const RECT& area) {
-  App& app = TheApp();
-  PersonDocument& doc = *cw.doc;
-  ChartPaintInput in = ChartInputFromDocument(doc, cw.view.firstDay, area, false);
-  in.content.moon = app.moon.IsOpen() ? &app.moon : nullptr;
-  in.content.sternbild = app.settings.sternbild != 0;
-  in.content.oskelin = app.settings.oskelin != 0;
-  in.colours = app.settings.colours;
-  in.palette = app.palette;
-  in.font = app.displayFont;
-  for (int m = 0; m < 12; ++m) in.monthNames[m] = CachedMessage(TWM_CHART_MONTH_FIRST + m);
-  const ChartGeometry g = DrawChart(dc, in).layout.geometry;
-  doc.viewFlags &= ~kViewRecompute;
-  ViewState& v = cw.view;
-  v.firstDay = g.firstDay;
-  v.pixelsPerDay = g.pixelsPerDay;
-  v.visibleDays = g.daysShown;
-  v.chartTop = g.chartTop;
-  v.chartBottom = g.chartBottom;
-  v.markRowTop = g.markRowTop;
-  v.markRowBottom = g.markRowBottom;
-  InvertChartSelection(dc, g, doc.selectedDay);
-  return true;
-}
-
 void OnPaint(ChildWindow& cw) {
   App& app = TheApp();
   if (cw.painting) {
@@ -355,7 +330,7 @@ void OnPaint(ChildWindow& cw) {
   }
   RECT area = ViewArea(cw);
   bool finished = true;
-  if (area.bottom > area.top) finished = IsList(doc) ? PaintCalendarScreen(cw, dc, area) : PaintChart(cw, dc, area);
+  if (area.bottom > area.top) finished = IsList(doc) ? PaintCalendarScreen(cw, dc, area) : PaintChartScreen(cw, dc, area);
   if (oldPal) SelectPalette(dc, oldPal, FALSE);
   EndPaint(cw.window, &ps);
   SetCursor(old);
@@ -448,10 +423,11 @@ void SelectionChanged(HWND child, DayNumber previous) {
     RebuildSidePanelSummary();
   } else {
     ShowSelection(*cw);
-    if (IsList(doc))
-      v.firstDay = FollowListSelection(v.rows, v.firstDay, doc.selectedDay, (doc.viewFlags & kViewFilteredList) != 0);
-    else
-      v.firstDay = FollowSelection(doc.selectedDay, v.firstDay, v.visibleDays, doc.header.Birthday()).first;
+    if (!IsList(doc)) {
+      ChartFollowSelection(*cw);
+      return;
+    }
+    v.firstDay = FollowListSelection(v.rows, v.firstDay, doc.selectedDay, (doc.viewFlags & kViewFilteredList) != 0);
   }
   InvalidateView(*cw);
 }

@@ -12,6 +12,7 @@
 #include "doc/person_document.h"
 #include "tw_ids.h"
 #include "views/calendar_layout.h"
+#include "views/chart_layout.h"
 
 namespace tw {
 
@@ -30,16 +31,15 @@ constexpr UINT kPaintLaterMs = 50;  // a paint that gave way to input tries agai
 struct ViewState {
   DayNumber firstDay = 0;
   int visibleDays = 0;        // days or rows shown; page moves and drag steps use it
+  bool paintNow = false;      // navigation brings the view up to date: no giving way to input
+  bool paintLater = false;    // a paint gave way to input; the paint timer runs
   // Moon calendar
   CalendarRows rows;          // rows of the last finished paint, in client coordinates
   RECT highlight = {0, 0, 0, 0};  // the inverted row, empty when none
   std::vector<DayNumber> filteredDays;  // the rows' days while only days with recommendations show
-  bool paintNow = false;      // navigation brings the rows up to date: no giving way to input
-  bool paintLater = false;    // a paint gave way to input; the paint timer runs
   // Chart
-  int pixelsPerDay = 0;
-  int chartTop = 0, chartBottom = 0;
-  int markRowTop = 0, markRowBottom = 0;
+  ChartGeometry chart;        // of the last finished paint; pixelsPerDay 0 before it
+  SelectionMarker marker;     // the inverted column and strip cell on the screen
 
   int rowsTop() const { return rows.top; }
   int rowsBottom() const { return rows.bottom(); }

@@ -16,6 +16,10 @@ DayNumber NormalizeSearchEnd(int32_t value) {
   return value;
 }
 
+DayNumber EffectiveSearchEnd(DayNumber searchEnd, DayNumber today) {
+  return searchEnd < today ? kLastCalendarDay : searchEnd;
+}
+
 namespace {
 
 std::string WordKey(int pair) { return "Cond" + std::to_string(2 * pair + 1); }

@@ -30,6 +30,10 @@ struct SearchConditions {
 
 // 0 and days after the last handled day become 31 December 2049.
 DayNumber NormalizeSearchEnd(int32_t value);
+// The last day a forward search from `today` examines. A SearchEnd before today (the
+// default of 2009 is) would end every such search at once, so it stands for 31 December
+// 2049; the stored value stays as it is.
+DayNumber EffectiveSearchEnd(DayNumber searchEnd, DayNumber today);
 
 // CText1..CText8, Cond, Cond1/Cond3/Cond5/Cond7 (fourteen words each: the odd-numbered
 // condition's seven, then the even one's) and SearchEnd.

@@ -39,6 +39,20 @@ TEST(SearchConditions, SearchEndAndCurrentAreNormalized) {
   }
 }
 
+TEST(SearchConditions, SearchEndBeforeTodayReachesTheLastCalendarDay) {
+  const DayNumber today = kLastCalendarDay - 4000;  // a day in 2038
+  struct Case {
+    DayNumber stored, expected;
+  } cases[] = {
+      {kDefaultSearchEnd, kLastCalendarDay},  // 30 December 2009
+      {today - 1, kLastCalendarDay},
+      {today, today},                // a forward search from today stops at once, as asked
+      {today + 30, today + 30},
+      {kLastCalendarDay, kLastCalendarDay},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EffectiveSearchEnd(c.stored, today), c.expected) << c.stored;
+}
+
 TEST(SearchConditions, WordListsFillOddThenEvenCondition) {
   MemoryProfile p;
   p.Set("TidewellConditions", "Cond3", "5 0 0 0 0 0 64 4097 8194");

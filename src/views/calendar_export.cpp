@@ -33,12 +33,10 @@ std::string Joined(const std::vector<std::string>& names, const char* separator)
   return out;
 }
 
+// The basic form of a date that iCalendar and the UIDs use.
 std::string YyyyMmDd(DayNumber d) {
-  int y = 0, m = 0, day = 0;
-  DateFromDay(d, &y, &m, &day);
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04d%02d%02d", y, m, day);
-  return buf;
+  const std::string iso = IsoDate(d);
+  return iso.substr(0, 4) + iso.substr(5, 2) + iso.substr(8, 2);
 }
 
 // FNV-1a: a holiday's UID must not change when other holidays are added to the file.

@@ -169,6 +169,13 @@ bool ParseMoonDay(const std::string& text, tw::DayNumber* d, int* rc) {
   return false;
 }
 
+// The moon data (its own message says why it cannot be opened) and the special days.
+bool OpenCalendar(const std::string& dir, tw::MoonData& moon, tw::SpecialDayTable& table) {
+  if (!moon.Open(dir)) return false;
+  table.Load(dir);
+  return true;
+}
+
 // The recommendation tables and the selection the options name.
 bool LoadReco(const Options& o, const std::string& dir, tw::MessageSink& sink, tw::RecoTables* tables,
               int* selection, int* rc) {
@@ -199,9 +206,8 @@ int RunDay(const Options& o) {
   if (!ParseMoonDay(o.words[1], &d, &rc) || !DataDir(o, &dir, &rc)) return rc;
   StderrSink sink;
   tw::MoonData moon(sink);
-  if (!moon.Open(dir)) return kExitBadInput;
   tw::SpecialDayTable table;
-  table.Load(dir);
+  if (!OpenCalendar(dir, moon, table)) return kExitBadInput;
   tw::DayReport report;
   tw::RecoDay recoDay;
   if (!tw::BuildDayReport(moon, &table, d, o.sternbild, &report) ||
@@ -306,9 +312,8 @@ int RunExport(const Options& o) {
   if (!DataDir(o, &dir, &rc)) return rc;
   StderrSink sink;
   tw::MoonData moon(sink);
-  if (!moon.Open(dir)) return kExitBadInput;
   tw::SpecialDayTable table;
-  table.Load(dir);
+  if (!OpenCalendar(dir, moon, table)) return kExitBadInput;
   tw::RecoTables tables;
   int selection = 0;
   if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;

@@ -6,6 +6,10 @@ if(TWCAL_SOURCES)
   add_test(NAME twcal_exit_codes
            COMMAND ${CMAKE_COMMAND} -DTWCAL=$<TARGET_FILE:twcal> -DWORK=${CMAKE_BINARY_DIR}/twcal_exit
                    -P ${CMAKE_SOURCE_DIR}/tests/unit/twcal/twcal_exit_codes.cmake)
+  # Debian's python3-icalendar is seen only by the system Python.
+  add_test(NAME twcal_export
+           COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/unit/twcal/export_check.py
+                   $<TARGET_FILE:twcal> ${CMAKE_SOURCE_DIR}/data ${CMAKE_BINARY_DIR})
 endif()
 
 foreach(tooldir mkmoondat recoc mkperson)

@@ -47,6 +47,7 @@ bool ParseDibFile(const uint8_t* data, size_t size, DibPicture& out) {
   uint32_t compression = GetLE32(ih + 16);
   uint32_t sizeImage = GetLE32(ih + 20);
   uint32_t clrUsed = GetLE32(ih + 32);
+  if (height < -kMaxSide) return false;  // INT32_MIN has no positive counterpart
   int rows = height < 0 ? -height : height;
   if (width <= 0 || width > kMaxSide || rows <= 0 || rows > kMaxSide) return false;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;

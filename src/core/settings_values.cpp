@@ -81,6 +81,11 @@ void LoadStartValues(const Profile& p, const LocaleValues& locale, const ScreenM
   v.helpFile = TextOf(p, kSetHelpFile);
   v.nextSave = Number(p, kSetNextSave);
   GetSettingNumberList(p, kSetSaveWidths, v.saveWidths, kColumnCount);
+  // Widths are multiplied by the average character width and summed: a damaged value
+  // falls back to its default rather than overflowing (and being written back at exit).
+  const SettingsValues defaults;
+  for (int i = 0; i < kColumnCount; ++i)
+    v.saveWidths[i] = Checked(v.saveWidths[i], 0, kMaxSaveWidth, defaults.saveWidths[i]);
   v.saveWidths[1] = DateColumnWidth(v.showDayOfWeek != 0, v.showYear != 0, v.show2DigitYear != 0);
   v.test = Number(p, kSetTest);
 
@@ -88,6 +93,9 @@ void LoadStartValues(const Profile& p, const LocaleValues& locale, const ScreenM
   ReadPair(p, kSetFontSize, v.fontSize, v.fontWeight);
   v.printFont = TextOf(p, kSetPrintFont);
   ReadPair(p, kSetPrintFontSize, v.printFontSize, v.printFontWeight);
+  // Sizes are multiplied by the device resolution and doubled for rich text.
+  v.fontSize = Checked(v.fontSize, 0, kMaxFontTenths, defaults.fontSize);
+  v.printFontSize = Checked(v.printFontSize, 0, kMaxFontTenths, defaults.printFontSize);
 
   v.colours = DefaultColourTable();
   LoadColourTable(p, v.colours);

@@ -19,6 +19,8 @@ constexpr int kColumnCount = 10;
 constexpr int kMarginCount = 11;
 constexpr int kPrintSizeCount = 10;
 constexpr int kConditionWordCount = 56;
+constexpr int32_t kMaxSaveWidth = 10000;   // tenths of a character: 1000 characters
+constexpr int32_t kMaxFontTenths = 16380;  // the largest size the font dialog accepts
 
 struct SettingsValues {
   // General

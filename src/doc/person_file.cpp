@@ -33,6 +33,10 @@ ParseResult ParsePersonFile(PersonDocument& doc, const uint8_t* data, size_t siz
   if (size < kHeaderSize) return ParseResult::kNotDocument;
   std::memcpy(doc.header.bytes.data(), data, kHeaderSize);
   if (!doc.header.HasMagic()) return ParseResult::kNotDocument;
+  // The rhythms and the compatibility subtract the birthday from other days: only a day
+  // the calendar can show keeps those differences within range.
+  const DayNumber birthday = doc.header.Birthday();
+  if (birthday < kFirstCalendarDay || birthday > kLastCalendarDay) return ParseResult::kNotDocument;
   return BuildNotes(doc, data + kHeaderSize, size - kHeaderSize) ? ParseResult::kOk : ParseResult::kNoMemory;
 }
 

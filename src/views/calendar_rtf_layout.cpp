@@ -38,7 +38,12 @@ Control ReadControl(std::string_view s, size_t& i) {
   while (i < s.size() && IsDigit(s[i])) ++i;
   if (i > num) {
     c.hasValue = true;
-    c.value = std::atoi(std::string(s.substr(num, i - num)).c_str());
+    // RTF parameters are 16-bit; longer numbers saturate, so tab stops and sizes stay
+    // within what the layout can multiply by a resolution.
+    const bool negative = s[num] == '-';
+    int64_t v = 0;
+    for (size_t k = num + (negative ? 1 : 0); k < i && s[k] != '-'; ++k) v = std::min<int64_t>(v * 10 + (s[k] - '0'), 32767);
+    c.value = static_cast<int>(negative ? -v : v);
   }
   if (i < s.size() && s[i] == ' ') ++i;
   return c;

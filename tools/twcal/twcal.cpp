@@ -5,10 +5,12 @@
 //   twcal bio BIRTHDAY DATE [--higher] [--saw]
 //   twcal compat BIRTHDAY1 BIRTHDAY2 [--higher]
 //   twcal search BIRTHDAY DATE --cond "w1,...,w7" [--back] [--higher] [--saw]
+//   twcal export --from DATE --to DATE --format csv|ics [--selection N] [--sternbild] [-o FILE]
 //   twcal export-reco [--data DIR]
 //   twcal easter YEAR | twcal daynumber YYYY-MM-DD | twcal date N
 // Exit codes: 0 done, 1 a search found no day, 2 bad input or unusable data.
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -26,6 +28,7 @@
 #include "reco/reco_eval.h"
 #include "reco/reco_export.h"
 #include "reco/reco_report.h"
+#include "views/calendar_export.h"
 
 namespace {
 
@@ -58,6 +61,8 @@ int Usage() {
                "       twcal bio BIRTHDAY DATE [--higher] [--saw]\n"
                "       twcal compat BIRTHDAY1 BIRTHDAY2 [--higher]\n"
                "       twcal search BIRTHDAY DATE --cond \"w1,...,w7\" [--back] [--higher] [--saw]\n"
+               "       twcal export --from DATE --to DATE --format csv|ics [--selection N] [--sternbild]\n"
+               "                    [-o FILE] [--data DIR]\n"
                "       twcal export-reco [--data DIR]\n"
                "       twcal easter YEAR\n"
                "       twcal daynumber YYYY-MM-DD\n"
@@ -93,6 +98,7 @@ struct Options {
   bool saw = false;
   std::string selectionText = "0";
   std::string cond;
+  std::string from, to, format, output;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
@@ -107,6 +113,10 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
     std::string* value = a == "--data"        ? &o->dataDir
                          : a == "--selection" ? &o->selectionText
                          : a == "--cond"      ? &o->cond
+                         : a == "--from"      ? &o->from
+                         : a == "--to"        ? &o->to
+                         : a == "--format"    ? &o->format
+                         : a == "-o"          ? &o->output
                                               : nullptr;
     if (flag) {
       *flag = true;
@@ -159,6 +169,13 @@ bool ParseMoonDay(const std::string& text, tw::DayNumber* d, int* rc) {
   return false;
 }
 
+// The moon data (its own message says why it cannot be opened) and the special days.
+bool OpenCalendar(const std::string& dir, tw::MoonData& moon, tw::SpecialDayTable& table) {
+  if (!moon.Open(dir)) return false;
+  table.Load(dir);
+  return true;
+}
+
 // The recommendation tables and the selection the options name.
 bool LoadReco(const Options& o, const std::string& dir, tw::MessageSink& sink, tw::RecoTables* tables,
               int* selection, int* rc) {
@@ -189,9 +206,8 @@ int RunDay(const Options& o) {
   if (!ParseMoonDay(o.words[1], &d, &rc) || !DataDir(o, &dir, &rc)) return rc;
   StderrSink sink;
   tw::MoonData moon(sink);
-  if (!moon.Open(dir)) return kExitBadInput;
   tw::SpecialDayTable table;
-  table.Load(dir);
+  if (!OpenCalendar(dir, moon, table)) return kExitBadInput;
   tw::DayReport report;
   tw::RecoDay recoDay;
   if (!tw::BuildDayReport(moon, &table, d, o.sternbild, &report) ||
@@ -282,6 +298,47 @@ int RunSearch(const Options& o) {
   return 0;
 }
 
+// MEZ times become UTC in the iCalendar file; the period must lie within the moon data.
+int RunExport(const Options& o) {
+  int rc = 0;
+  std::string dir;
+  tw::DayNumber from = 0, to = 0;
+  if (!o.given.count("--from") || !o.given.count("--to") || !o.given.count("--format"))
+    return Fail("export needs --from DATE --to DATE --format csv|ics");
+  const bool ics = o.format == "ics";
+  if (!ics && o.format != "csv") return Fail("unknown format '" + o.format + "' (want csv or ics)");
+  if (!ParseMoonDay(o.from, &from, &rc) || !ParseMoonDay(o.to, &to, &rc)) return rc;
+  if (to < from) return Fail("period " + o.from + " .. " + o.to + " ends before it starts");
+  if (!DataDir(o, &dir, &rc)) return rc;
+  StderrSink sink;
+  tw::MoonData moon(sink);
+  tw::SpecialDayTable table;
+  if (!OpenCalendar(dir, moon, table)) return kExitBadInput;
+  tw::RecoTables tables;
+  int selection = 0;
+  if (!LoadReco(o, dir, sink, &tables, &selection, &rc)) return rc;
+
+  std::FILE* out = stdout;
+  if (!o.output.empty() && !(out = std::fopen(o.output.c_str(), "wb")))
+    return Fail("cannot write '" + o.output + "'");
+  char stamp[24];
+  const std::time_t now = std::time(nullptr);
+  std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", std::gmtime(&now));
+  tw::ExportCollector collector(moon, &table, &tables, selection, o.sternbild);
+  auto put = [out](const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); };
+  put(ics ? tw::IcsBegin() : tw::CsvHeader(o.sternbild));
+  tw::ExportDay day;
+  for (tw::DayNumber d = from; d <= to && rc == 0; ++d) {
+    if (!collector.Collect(d, &day)) rc = Fail("no moon data for " + tw::IsoDate(d) + " in " + moon.path());
+    else put(ics ? tw::IcsDay(day, o.sternbild, selection, stamp) : tw::CsvRow(day, o.sternbild));
+  }
+  if (ics && rc == 0) put(tw::IcsEnd());
+  if (out != stdout && std::fclose(out) != 0 && rc == 0) rc = Fail("cannot write '" + o.output + "'");
+  if (out == stdout) std::fflush(stdout);
+  if (rc != 0 && out != stdout) std::remove(o.output.c_str());
+  return rc;
+}
+
 int RunExportReco(const Options& o) {
   int rc = 0;
   std::string dir;
@@ -329,6 +386,7 @@ const std::vector<Command>& Commands() {
       {"bio", 2, {"--higher", "--saw"}, RunBio},
       {"compat", 2, {"--higher"}, RunCompat},
       {"search", 2, {"--cond", "--back", "--higher", "--saw"}, RunSearch},
+      {"export", 0, {"--data", "--from", "--to", "--format", "--selection", "--sternbild", "-o"}, RunExport},
       {"export-reco", 0, {"--data"}, RunExportReco},
       {"easter", 1, {}, RunEaster},
       {"daynumber", 1, {}, RunDayNumber},

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -129,6 +130,48 @@ TEST(HelpFileUrl, PathsBecomeFileUrlsWithEscapes) {
   // Blanks, '#', '%' and CP1252 letters are escaped as UTF-8.
   EXPECT_EQ(HelpFileUrl("C:\\Mein Mond #1\\50%\\B\xE4r\x80", "a.html", "h1"),
             "file:///C:/Mein%20Mond%20%231/50%25/B%C3%A4r%E2%82%AC/a.html#h1");
+}
+
+// The help pages as a reader meets them: every page a help number leads to exists and
+// explains its part of the program in German prose, not a stub or a placeholder, and no
+// two help numbers share one copied text.
+// The readable text of the page body: navigation and tags dropped, blanks collapsed.
+std::string BodyText(const std::string& html) {
+  std::string body = std::regex_replace(html, std::regex("<nav>[\\s\\S]*?</nav>|<head>[\\s\\S]*?</head>"), " ");
+  body = std::regex_replace(body, std::regex("<[^>]*>"), " ");
+  return std::regex_replace(body, std::regex("\\s+"), " ");
+}
+
+TEST(HelpPages, EveryPageAHelpNumberReachesIsRealGermanProse) {
+  std::set<std::string> pages = {kHelpIndexPage, kHelpOnHelpPage};
+  for (const HelpTopic& t : HelpTopics()) pages.insert(t.page);
+  const std::regex placeholder("TODO|TBD|FIXME|XXX|Lorem|ipsum|Platzhalter|folgt später|Text folgt|"
+                               "noch nicht beschrieben|\\?\\?\\?|\\.\\.\\.\\s*<",
+                               std::regex::icase);
+  // Words any German explanation of a program uses; an English or empty page has none.
+  const std::regex paragraph("<p[ >]");
+  const std::regex german("\\b(und|der|die|das|Sie|mit|ein|eine)\\b");
+  for (const std::string& name : pages) {
+    const std::string html = ReadHelpPage(name);
+    ASSERT_FALSE(html.empty()) << name << " is missing or empty";
+    EXPECT_NE(html.find("<html lang=\"de\">"), std::string::npos) << name;
+    EXPECT_FALSE(std::regex_search(html, placeholder)) << name << " holds a placeholder";
+    const std::string text = BodyText(html);
+    EXPECT_GE(text.size(), 600u) << name << " says too little: " << text;
+    const auto words = std::distance(std::sregex_iterator(text.begin(), text.end(), german), std::sregex_iterator());
+    EXPECT_GE(words, 10) << name << " does not read as German prose";
+    EXPECT_GE(std::distance(std::sregex_iterator(html.begin(), html.end(), paragraph), std::sregex_iterator()), 2)
+        << name << " has fewer than two paragraphs";
+  }
+}
+
+TEST(HelpPages, NoTwoHelpNumbersShareOneText) {
+  std::map<std::string, uint32_t> seen;
+  for (const HelpTopic& t : HelpTopics()) {
+    const std::string text = HelpSummary(ReadHelpPage(t.page), HelpAnchor(t.context));
+    auto [it, fresh] = seen.emplace(text, t.context);
+    EXPECT_TRUE(fresh) << t.context << " repeats the text of " << it->second << ": " << text;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+// Reco.dat: the records of the table image (a short file leaves the rest zero, as the
+// loader does, and only the records the input reaches are decoded, to keep runs fast),
+// then the condition test on a few days, the export listing and the image written back.
+#include <cstring>
+#include <vector>
+
+#include "reco/reco_eval.h"
+#include "reco/reco_export.h"
+#include "reco/reco_report.h"
+#include "reco/reco_tables.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  tw::RecoTables tables;
+  uint8_t record[tw::kRecoRecordSize];
+  for (size_t s = 0; s < tw::kRecoSlots && s * tw::kRecoRecordSize < size; ++s) {
+    const size_t at = s * tw::kRecoRecordSize;
+    std::memset(record, 0, sizeof record);
+    std::memcpy(record, data + at, std::min<size_t>(size - at, sizeof record));
+    tables.records[s] = tw::RecoRecord::FromBytes(record);
+  }
+  tables.RebuildUsedMap();
+  tables.FirstFreeSlot();
+  for (int s = 0; s < tw::kRecoSlots; ++s)
+    if (tables.records[s].occupied() && tables.records[s].isHeader()) tables.GroupHasSeveralMembers(-tables.records[s].groupLink);
+  tw::RecoDay day;
+  for (tw::DayNumber d : {tw::DayNumber{149000}, tw::DayNumber{149100}, tw::DayNumber{tw::kLastMoonDay}}) {
+    day.day = d;
+    day.year.Compute(d);
+    day.MatchMovableDays();
+    tw::HoldingRecommendations(tables, day, 0);
+  }
+  tw::RecoExportText(tables, tw::RecoCategoryLabels());
+  std::vector<uint8_t> again(tw::kRecoTableSize);
+  tables.EncodeRecords(again.data());
+  return 0;
+}

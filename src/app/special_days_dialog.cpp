@@ -483,7 +483,7 @@ void OnCommand(SpecialDaysState& s, int id, int code) {
       if (s.modified) {
         SaveLists(s);
         RepaintChildWindows();
-        RefreshSidePanel();
+        RebuildSidePanelSummary();
       }
       EndDialog(s.dlg, 1);
       return;

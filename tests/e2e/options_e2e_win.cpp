@@ -59,6 +59,13 @@ HWND Page(HWND sheet, int index) {
   return page;
 }
 
+// The whole screen once the sheet has painted, for people to look at.
+void Picture(HWND sheet, const char* path) {
+  RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(400);
+  SaveScreen(path);
+}
+
 void Click(HWND dlg, int id) {
   SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
 }
@@ -90,7 +97,7 @@ int OptionsPages(const Context& ctx) {
   Click(info, kPhase);
   Click(info, kDistance);
   Click(info, kHeight);
-  SaveScreen("Z:\\tmp\\tw-options-info.bmp");
+  Picture(sheet, "Z:\\tmp\\tw-options-info.bmp");
   Click(sheet, kApplyNow);
   Check(WaitFor([&] { return !Has(summary, "nehmender Mond") && !Has(summary, "steigender Mond"); }, 5000),
         "the panel loses the phase line");
@@ -100,7 +107,7 @@ int OptionsPages(const Context& ctx) {
   // Biorhythm: "Sehr weit" and Ok writes DaySize.
   HWND bio = Page(sheet, 1);
   Click(bio, kVeryWide);
-  SaveScreen("Z:\\tmp\\tw-options-bio.bmp");
+  Picture(sheet, "Z:\\tmp\\tw-options-bio.bmp");
   Click(sheet, IDOK);
   Check(WaitFor([&] { return !IsWindow(sheet); }, 5000), "Ok closes the sheet");
   Check(IniValue("DaySize") == "4", "DaySize 4 written");

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -384,9 +385,8 @@ LRESULT OnNotify(SpecialDaysState& s, NMHDR* n) {
     case LVN_ENDLABELEDITA: {
       auto* d = reinterpret_cast<NMLVDISPINFOA*>(n);
       if (!d->item.pszText) return FALSE;  // editing cancelled
-      std::string text(d->item.pszText);
-      if (text.size() > kLabelMax) text.resize(kLabelMax);
-      if (text.empty()) text = "?";
+      std::string text(d->item.pszText, strnlen(d->item.pszText, kLabelMax));
+      if (text.empty()) text.assign(1, '?');
       ListView_SetItemText(n->hwndFrom, d->item.iItem, 0, text.data());
       Modified(s);
       return FALSE;  // the text is already set

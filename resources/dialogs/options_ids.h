@@ -6,6 +6,14 @@
 #define IDC_OPT_DATA_FIRST        2150  /* 2150 + bit: the ten info panel lines */
 #define IDC_OPT_SHOW_HIDDEN       2160
 
+#define IDD_OPTIONS_RECO          51
+#define IDC_OPT_RECO_PER_LINE     2190  /* the three layouts */
+#define IDC_OPT_RECO_GROUP_COMMAS 2191
+#define IDC_OPT_RECO_ALL_COMMAS   2192
+#define IDC_OPT_SHOW_HOLIDAY      2193
+#define IDC_OPT_SHOW_NAMEDAY      2194
+#define IDC_OPT_SHOW_BIRTHDAY     2195
+
 #define IDD_OPTIONS_BIO           53
 #define IDC_OPT_SAWTOOTH          2170
 #define IDC_OPT_SPECIAL_RANGES    2171

@@ -3,7 +3,7 @@
 // them on apply; Cancel leaves the settings as the last apply left them. The sheet opens
 // on the page that was active when it was last closed.
 //
-// Pages built so far: the info panel and the biorhythm page.
+// Pages built so far: the info panel, the recommendations and the biorhythm page.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -30,7 +30,9 @@ constexpr int32_t kRecommendationLine = 0x200;  // "Emp&fehlung": ShowHidden nee
 constexpr int kDaySizes = 4;
 constexpr int kMarkTexts = 5;
 constexpr int kMarkTextMax = 15;
-constexpr int kHelpInfo = 8006, kHelpBio = 8009;
+constexpr int kHelpInfo = 8006, kHelpReco = 8008, kHelpBio = 8009;
+constexpr int32_t kGroupCommas = 0x4000, kAllCommas = 0x8000;
+constexpr int kPageInfo = 0, kPageReco = 1, kPageBio = 2, kPageCount = 3;
 
 struct BioFlag {
   int control;
@@ -113,7 +115,64 @@ INT_PTR CALLBACK InfoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return TRUE;
     case WM_NOTIFY:
-      SetWindowLongPtrA(page, DWLP_MSGRESULT, OnPageNotify(page, 0, reinterpret_cast<NMHDR*>(lp), InfoApply, kHelpInfo));
+      SetWindowLongPtrA(page, DWLP_MSGRESULT, OnPageNotify(page, kPageInfo, reinterpret_cast<NMHDR*>(lp), InfoApply, kHelpInfo));
+      return TRUE;
+  }
+  return FALSE;
+}
+
+// ---- recommendations ----
+
+struct ShowChoice {
+  int control;
+  int setting;
+  int32_t SettingsValues::*value;
+};
+constexpr ShowChoice kShowChoices[] = {{IDC_OPT_SHOW_HOLIDAY, kSetShowHoliday, &SettingsValues::showHoliday},
+                                       {IDC_OPT_SHOW_NAMEDAY, kSetShowNameday, &SettingsValues::showNameday},
+                                       {IDC_OPT_SHOW_BIRTHDAY, kSetShowBirthday, &SettingsValues::showBirthday}};
+
+void RecoInit(HWND page) {
+  const SettingsValues& s = TheApp().settings;
+  const int layout = (s.preference & kAllCommas) ? IDC_OPT_RECO_ALL_COMMAS
+                     : (s.preference & kGroupCommas) ? IDC_OPT_RECO_GROUP_COMMAS
+                                                     : IDC_OPT_RECO_PER_LINE;
+  CheckRadioButton(page, IDC_OPT_RECO_PER_LINE, IDC_OPT_RECO_ALL_COMMAS, layout);
+  for (const ShowChoice& c : kShowChoices) Check(page, c.control, s.*c.value != 0);
+}
+
+void RecoApply(HWND page) {
+  App& app = TheApp();
+  SettingsValues& s = app.settings;
+  s.preference &= ~(kGroupCommas | kAllCommas);
+  if (Checked(page, IDC_OPT_RECO_GROUP_COMMAS)) s.preference |= kGroupCommas;
+  if (Checked(page, IDC_OPT_RECO_ALL_COMMAS)) s.preference |= kAllCommas;
+  SetSettingNumber(app.profile, kSetPreference, s.preference);
+  bool changed = false;
+  for (const ShowChoice& c : kShowChoices) {
+    const int32_t v = Checked(page, c.control) ? 1 : 0;
+    if (s.*c.value == v) continue;
+    s.*c.value = v;
+    SetSettingNumber(app.profile, c.setting, v);
+    changed = true;
+  }
+  if (changed) {
+    RepaintChildWindows();
+    RebuildSidePanelSummary();
+  }
+  ApplyPreferences();
+}
+
+INT_PTR CALLBACK RecoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      RecoInit(page);
+      return TRUE;
+    case WM_COMMAND:
+      if (HIWORD(wp) == BN_CLICKED) Changed(page);
+      return TRUE;
+    case WM_NOTIFY:
+      SetWindowLongPtrA(page, DWLP_MSGRESULT, OnPageNotify(page, kPageReco, reinterpret_cast<NMHDR*>(lp), RecoApply, kHelpReco));
       return TRUE;
   }
   return FALSE;
@@ -164,7 +223,7 @@ INT_PTR CALLBACK BioPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       if (HIWORD(wp) == BN_CLICKED || HIWORD(wp) == EN_CHANGE) Changed(page);
       return TRUE;
     case WM_NOTIFY:
-      SetWindowLongPtrA(page, DWLP_MSGRESULT, OnPageNotify(page, 1, reinterpret_cast<NMHDR*>(lp), BioApply, kHelpBio));
+      SetWindowLongPtrA(page, DWLP_MSGRESULT, OnPageNotify(page, kPageBio, reinterpret_cast<NMHDR*>(lp), BioApply, kHelpBio));
       return TRUE;
   }
   return FALSE;
@@ -176,9 +235,10 @@ void RunOptionsDialog(int) {
     int templ;
     DLGPROC proc;
   };
-  const PageDef defs[] = {{IDD_OPTIONS_INFO, InfoPageProc}, {IDD_OPTIONS_BIO, BioPageProc}};
-  PROPSHEETPAGEA pages[2] = {};
-  for (int i = 0; i < 2; ++i) {
+  const PageDef defs[kPageCount] = {
+      {IDD_OPTIONS_INFO, InfoPageProc}, {IDD_OPTIONS_RECO, RecoPageProc}, {IDD_OPTIONS_BIO, BioPageProc}};
+  PROPSHEETPAGEA pages[kPageCount] = {};
+  for (int i = 0; i < kPageCount; ++i) {
     pages[i].dwSize = sizeof pages[i];
     pages[i].dwFlags = PSP_HASHELP;
     pages[i].hInstance = app.instance;
@@ -191,8 +251,8 @@ void RunOptionsDialog(int) {
   sheet.hwndParent = app.frame;
   sheet.hInstance = app.instance;
   sheet.pszCaption = "Optionen";
-  sheet.nPages = 2;
-  sheet.nStartPage = g_startPage >= 0 && g_startPage < 2 ? g_startPage : 0;
+  sheet.nPages = kPageCount;
+  sheet.nStartPage = g_startPage >= 0 && g_startPage < kPageCount ? g_startPage : 0;
   sheet.ppsp = pages;
   PropertySheetA(&sheet);
 }

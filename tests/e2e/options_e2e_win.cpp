@@ -13,6 +13,7 @@ using namespace e2e;
 constexpr int kOptions = 7204;
 constexpr int kPhase = 2155, kDistance = 2156, kHeight = 2157, kSawtooth = 2170, kVeryWide = 2177;
 constexpr int kApplyNow = 0x3021;
+constexpr int kShowNameday = 2194;
 constexpr int kSummary = 2301;
 
 std::string IniValue(const char* key) {
@@ -37,6 +38,13 @@ HWND FindSummary(HWND frame) {
   for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
     if (HWND s = GetDlgItem(w, kSummary)) return s;
   return nullptr;
+}
+
+HWND FindDateEdit(HWND frame) {
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  HWND child = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr;
+  HWND bar = child ? FindWindowExA(child, nullptr, "OrvStatus", nullptr) : nullptr;
+  return bar ? GetDlgItem(bar, 2071) : nullptr;
 }
 
 HWND WaitSheet(Program& p) {
@@ -86,6 +94,12 @@ int OptionsPages(const Context& ctx) {
   HWND frame = p.WaitWindow("TwFrame", 30000);
   HWND summary = nullptr;
   WaitFor([&] { return frame && (summary = FindSummary(frame)) != nullptr && Has(summary, "Mond"); }, 20000);
+  HWND date = frame ? FindDateEdit(frame) : nullptr;
+  Check(date != nullptr, "date edit of the person window");
+  if (!date) return 1;
+  SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("24.03.2024"));
+  PostMessageA(date, WM_CHAR, 13, 0);
+  Check(WaitFor([&] { return Has(summary, "24.03.2024"); }, 10000), "summary of 24 March 2024");
   Check(summary && (Has(summary, "nehmender Mond")), "summary shows the phase line");
 
   // Info panel: phase, distance and height off; the panel loses that line.
@@ -104,8 +118,17 @@ int OptionsPages(const Context& ctx) {
   std::printf("summary after apply:\n%s\n", WindowText(summary).c_str());
   Check(IniValue("Data") == "799", "Data written without the three bits");
 
+  // Recommendations: name days on; the summary of 24 March names Katharina.
+  HWND reco = Page(sheet, 1);
+  Check(!Has(summary, "Katharina"), "no name day before");
+  Click(reco, kShowNameday);
+  Picture(sheet, "Z:\\tmp\\tw-options-reco.bmp");
+  Click(sheet, kApplyNow);
+  Check(WaitFor([&] { return Has(summary, "Katharina"); }, 5000), "name day of 24 March in the panel");
+  Check(IniValue("ShowNameday") == "1", "ShowNameday written");
+
   // Biorhythm: "Sehr weit" and Ok writes DaySize.
-  HWND bio = Page(sheet, 1);
+  HWND bio = Page(sheet, 2);
   Click(bio, kVeryWide);
   Picture(sheet, "Z:\\tmp\\tw-options-bio.bmp");
   Click(sheet, IDOK);
@@ -133,7 +156,7 @@ int OptionsPages(const Context& ctx) {
   frame = q.WaitWindow("TwFrame", 30000);
   PostMessageA(frame, WM_COMMAND, kOptions, 0);
   sheet = WaitSheet(q);
-  bio = sheet ? Page(sheet, 1) : nullptr;
+  bio = sheet ? Page(sheet, 2) : nullptr;
   Check(bio && IsDlgButtonChecked(bio, kVeryWide) == BST_CHECKED, "Sehr weit still chosen after a restart");
   if (sheet) Click(sheet, IDCANCEL);
   WaitFor([&] { return !IsWindow(sheet); }, 5000);

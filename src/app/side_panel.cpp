@@ -246,6 +246,25 @@ void AssignNote() {
   SetFocus(g.shownChild);
 }
 
+// Menu 34 at the mouse (or the panel's corner from the keyboard); the frame carries out
+// its commands and the registry decides which show enabled.
+void ShowPanelMenu(HWND dlg, int x, int y) {
+  App& app = TheApp();
+  HMENU menu = LoadMenuA(app.library, MAKEINTRESOURCEA(IDR_PANEL_MENU));
+  if (!menu) return;
+  if (x == -1 && y == -1) {
+    POINT p{0, 0};
+    ClientToScreen(dlg, &p);
+    x = p.x;
+    y = p.y;
+  }
+  if (HMENU popup = GetSubMenu(menu, 0)) {
+    UpdateMenuStates(popup);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, app.frame, nullptr);
+  }
+  DestroyMenu(menu);
+}
+
 INT_PTR CALLBACK SidePanelProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
@@ -286,6 +305,9 @@ INT_PTR CALLBACK SidePanelProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
       }
       return FALSE;
+    case WM_CONTEXTMENU:
+      ShowPanelMenu(dlg, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      return TRUE;
     case WM_HELP:
       OpenHelp(HelpRequest::Context, HID_WINDOW_PARTS);
       return TRUE;

@@ -76,6 +76,8 @@ bool StartFresh(Program& p, const Context& ctx, std::string* workOut = nullptr) 
   std::string work = MakeWorkFolder();
   Check(CopyFolder(ctx.data, work), "data folder copied");
   DeleteFileA(IniPath().c_str());
+  // Fresh settings but for the tip of the day, whose modal box would take the start.
+  WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
   DeleteFileA(HelpLogPath().c_str());
   if (workOut) *workOut = work;
   bool ok = p.Start(ctx.exe, work);

@@ -436,7 +436,7 @@ bool SaveLists(const SpecialDaysState& s) {
       lists[i].push_back(e);
     }
   }
-  return app.specialDays.Save(app.dataDir, lists[0], lists[1], lists[2], app.locale.country, app.sink);
+  return app.specialDays.Save(app.userDataDir, lists[0], lists[1], lists[2], app.locale.country, app.sink);
 }
 
 void OnCommand(SpecialDaysState& s, int id, int code) {

@@ -44,6 +44,19 @@ void Centre(HWND dlg) {
   SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A spin right of the number field, as high as the field.
+void AddSpin(HWND dlg, int i) {
+  HWND edit = GetDlgItem(dlg, kFields[i].edit);
+  if (!edit) return;
+  RECT r;
+  GetWindowRect(edit, &r);
+  MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+  RECT unit = {0, 0, 8, 1};
+  MapDialogRect(dlg, &unit);
+  CreateWindowExA(0, kSpinClass, "", WS_CHILD | WS_VISIBLE, r.right + 1, r.top, unit.right, r.bottom - r.top, dlg,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_COLOUR_SPIN_FIRST + i)), TheApp().instance, nullptr);
+}
+
 void OnSpin(HWND dlg, HWND spin, WPARAM wp) {
   const int i = GetDlgCtrlID(spin) - IDC_COLOUR_SPIN_FIRST;
   if (i < 0 || i >= kFieldCount) return;
@@ -57,7 +70,10 @@ UINT_PTR CALLBACK ColourHook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       Centre(dlg);
-      for (const NumberField& f : kFields) SendDlgItemMessageA(dlg, f.edit, EM_LIMITTEXT, 3, 0);
+      for (int i = 0; i < kFieldCount; ++i) {
+        SendDlgItemMessageA(dlg, kFields[i].edit, EM_LIMITTEXT, 3, 0);
+        AddSpin(dlg, i);
+      }
       return TRUE;
     case WM_VSCROLL:
       if (lp) {

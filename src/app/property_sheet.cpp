@@ -60,6 +60,15 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
   return spec.proc(page, msg, wp, lp);
 }
 
+// The sheet's own buttons in the library's words.
+int CALLBACK SheetCallback(HWND sheet, UINT msg, LPARAM) {
+  if (msg == PSCB_INITIALIZED) {
+    static const int kButtons[] = {-1, 0, IDOK, TWM_OK, IDCANCEL, TWM_CANCEL, IDHELP, TWM_HELP_BUTTON, 0, -1};
+    LocalizeDialog(sheet, kButtons);
+  }
+  return 0;
+}
+
 }  // namespace
 
 INT_PTR RunPropertySheet(HWND owner, const PropertySheetSpec& spec) {
@@ -87,7 +96,8 @@ INT_PTR RunPropertySheet(HWND owner, const PropertySheetSpec& spec) {
   const std::string caption = LoadLibString(spec.captionMessage);
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP | (spec.applyButton ? 0 : PSH_NOAPPLYNOW);
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP | PSH_USECALLBACK | (spec.applyButton ? 0 : PSH_NOAPPLYNOW);
+  header.pfnCallback = SheetCallback;
   header.hwndParent = owner;
   header.hInstance = app.instance;
   header.pszCaption = caption.c_str();

@@ -227,7 +227,7 @@ void OnSingleInit(HWND page) {
   HWND list = GetDlgItem(page, IDC_TEST_LIST);
   RECT r;
   GetClientRect(list, &r);
-  const int w = r.right - r.left;
+  const int w = r.right - r.left - GetSystemMetrics(SM_CXVSCROLL);
   AddColumn(list, 0, 0, w / 12);
   AddColumn(list, 1, TWM_COL_DATE, w / 4);
   AddColumn(list, 2, TWM_COL_SYMBOLS, w * 2 / 3 - 5);

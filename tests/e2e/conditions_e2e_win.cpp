@@ -9,6 +9,8 @@
 #include <fstream>
 #include <functional>
 
+#include <colordlg.h>
+
 #include "core/daynumber.h"
 #include "core/platform.h"
 #include "dialogs/conditions_dialog_ids.h"
@@ -351,6 +353,22 @@ int WarningAndFixedDay(const Context& ctx) {
   SpaceOn(tree, first);  // required: every other day excluded
   // Sunday back to any so only the fixed day decides.
   SpaceOn(tree, sunday);
+  // The colour button opens the colour dialog; pure red typed there makes the text red.
+  Press(dlg, IDC_COND_COLOUR);
+  HWND colour = WaitDialogWith(s.program, COLOR_RAINBOW);
+  Check(colour != nullptr, "the colour dialog opens on template 84");
+  if (!colour) return 1;
+  Check(FindWindowExA(colour, nullptr, "TwScroll", nullptr) != nullptr, "with spins beside its number fields");
+  SendMessageA(GetDlgItem(colour, COLOR_RED), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("250"));
+  SendMessageA(GetDlgItem(colour, COLOR_GREEN), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
+  SendMessageA(GetDlgItem(colour, COLOR_BLUE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
+  PostMessageA(colour, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(colour, IDC_COLOUR_SPIN_FIRST + 3)));
+  Check(WaitFor([&] { return WindowText(GetDlgItem(colour, COLOR_RED)) == "251"; }, 3000), "the red spin adds one");
+  Sleep(300);
+  SaveScreen("Z:\\tmp\\tw-colour-dialog.bmp");
+  Press(colour, IDOK);
+  Check(WaitGone(colour), "colour dialog closed");
+  Check(WaitFor([&] { return WindowText(GetDlgItem(dlg, IDC_COND_COLOUR)) == "1"; }, 3000), "the button shows colour 1 (red)");
   Press(dlg, IDC_COND_OK);
   box = WaitDialogWith(s.program, kMessageText, 3000);
   if (box && box != dlg && GetDlgItem(box, kMessageText)) Press(box, IDOK);
@@ -364,6 +382,7 @@ int WarningAndFixedDay(const Context& ctx) {
   const tw::RecoRecord& rec = saved.records[slot];
   Check((rec.fixedDays[0] & 0x3FFF) == 2412 && (rec.fixedDays[0] >> 14) == 2, "DayCode 2412, required");
   Check((rec.otherDays >> 14) == 1, "all other days excluded");
+  Check(rec.colorIndex == 1, "the text's colour is stored as red");
   Check(s.Close(), "program closed");
   return 0;
 }

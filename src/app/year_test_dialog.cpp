@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kPixelsRight = 2;   // a cell's text starts this far right of its left edge
 constexpr int kPixelsDown = 1;    // and this far below its top
-constexpr char kEllipsis = '\x85';
 
 struct YearTest {
   int item = kNoRecoItem;       // the item under test
@@ -328,21 +327,11 @@ void OnSingleRun(HWND page, YearTest& t) {
   EndRun(t, page);
 }
 
-// The longest start of `text` that fits `room` with the ellipsis appended; never longer
-// than the whole text.
-std::string Fitted(HDC dc, const std::string& text, int room) {
-  SIZE size;
+// Text width on the device in its current font.
+int TextWidth(HDC dc, const std::string& text) {
+  SIZE size = {};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  if (size.cx <= room) return text;
-  std::string cut = text;
-  while (!cut.empty()) {
-    cut.pop_back();
-    const std::string shown = cut + kEllipsis;
-    if (shown.size() > text.size()) continue;
-    GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
-    if (size.cx <= room) return shown;
-  }
-  return std::string();
+  return size.cx;
 }
 
 void OnSingleDraw(HWND page, const DRAWITEMSTRUCT& di) {
@@ -360,7 +349,8 @@ void OnSingleDraw(HWND page, const DRAWITEMSTRUCT& di) {
     const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
     RECT cell = {left, di.rcItem.top, left + width, di.rcItem.bottom};
     SelectObject(dc, c == 2 && p.symbolFont ? p.symbolFont : listFont);
-    const std::string text = Fitted(dc, p.rows[di.itemID].columns[c], width - 4);
+    const std::string text =
+        FitWithEllipsis(p.rows[di.itemID].columns[c], width - 4, [dc](const std::string& t) { return TextWidth(dc, t); });
     ExtTextOutA(dc, cell.left + kPixelsRight, cell.top + kPixelsDown, ETO_CLIPPED | ETO_OPAQUE, &cell, text.c_str(),
                 static_cast<UINT>(text.size()), nullptr);
     left += width;

@@ -3,6 +3,7 @@
 // after every day, so the same "&Testen" button can stop it; meanwhile the sheet refuses to
 // close or to change pages and its OK button is disabled.
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,8 +58,10 @@ std::string DateText(DayNumber d) {
 // Shows the day in the page's static 2615 and keeps the sheet alive; false stops the run.
 class PumpingObserver : public YearRunObserver {
  public:
-  PumpingObserver(YearTest& test, HWND page) : test_(test), page_(page), prefix_(LoadLibString(TWM_TEST_CURRENT_DAY)) {}
+  PumpingObserver(YearTest& test, HWND page, std::function<void()> beforeDay = {})
+      : test_(test), page_(page), prefix_(LoadLibString(TWM_TEST_CURRENT_DAY)), beforeDay_(std::move(beforeDay)) {}
   bool Continue(DayNumber day) override {
+    if (beforeDay_) beforeDay_();
     if (!PumpSheetMessages(SheetOf(page_))) test_.stop = true;
     if (test_.stop) return false;
     // Painting the day costs more than testing it: the text follows at most 25 times a
@@ -79,6 +82,7 @@ class PumpingObserver : public YearRunObserver {
   YearTest& test_;
   HWND page_;
   std::string prefix_;
+  std::function<void()> beforeDay_;
 };
 
 // Start and end of a run: the button turns into the stop button and back, OK is disabled.
@@ -307,22 +311,29 @@ void OnSingleRun(HWND page, YearTest& t) {
   const YearTestSettings s = CurrentSettings();
   BeginRun(t, page);
   EnableWindow(GetDlgItem(page, IDC_TEST_NAME), FALSE);
-  PumpingObserver observer(t, page);
-  int count = 0;
-  std::vector<DayNumber> listed;
-  RunSingleTest(A().moon, tables.records[t.item], s.testYear, s.singleYears, Sternbild(), &observer, &count, &listed);
   HWND list = GetDlgItem(page, IDC_TEST_LIST);
   SinglePage& p = SingleOf();
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  for (DayNumber d : listed) {
-    p.rows.push_back(MakeRow(d));
-    AddRow(list, static_cast<int>(p.rows.size()) - 1, p.rows.back());
-  }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-  char text[256];
-  std::snprintf(text, sizeof text, LoadLibString(TWM_TEST_DAYS_FOUND).c_str(), count);
-  SetDlgItemTextA(page, IDC_TEST_COUNT, text);
+  std::vector<DayNumber> listed;
+  // Before each day the rows of the days found so far are added, so they appear as the run
+  // goes on.
+  auto addRows = [&] {
+    while (p.rows.size() < listed.size()) {
+      p.rows.push_back(MakeRow(listed[p.rows.size()]));
+      AddRow(list, static_cast<int>(p.rows.size()) - 1, p.rows.back());
+    }
+  };
+  PumpingObserver observer(t, page, addRows);
+  int count = 0;
+  RunSingleTest(A().moon, tables.records[t.item], s.testYear, s.singleYears, Sternbild(), &observer, &count, &listed);
+  addRows();
+  // The count goes in at the "%d" of the library's text; nothing else of it is a format.
+  std::string line = LoadLibString(TWM_TEST_DAYS_FOUND);
+  const size_t at = line.find("%d");
+  if (at == std::string::npos)
+    line += " " + std::to_string(count);
+  else
+    line.replace(at, 2, std::to_string(count));
+  SetDlgItemTextA(page, IDC_TEST_COUNT, line.c_str());
   EnableWindow(GetDlgItem(page, IDC_TEST_NAME), TRUE);
   EndRun(t, page);
 }

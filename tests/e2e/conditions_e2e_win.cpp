@@ -353,6 +353,29 @@ int WarningAndFixedDay(const Context& ctx) {
   SpaceOn(tree, first);  // required: every other day excluded
   // Sunday back to any so only the fixed day decides.
   SpaceOn(tree, sunday);
+  // Painting by drag: January required, then dragged over February and March.
+  HTREEITEM january = FindNode(remote, tree, {"Alle Bedingungen", "Monat", "Januar"});
+  Check(january != nullptr, "Januar found");
+  if (!january) return 1;
+  SpaceOn(tree, january);
+  SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(TreeNext(tree, TreeNext(tree, january, TVGN_NEXT), TVGN_NEXT)));
+  auto centre = [&](HTREEITEM item, HWND to) {
+    const RECT r = remote.TreeItemRect(tree, item, true);
+    POINT pt = {r.left + 5, (r.top + r.bottom) / 2};
+    MapWindowPoints(tree, to, &pt, 1);
+    return MAKELPARAM(pt.x, pt.y);
+  };
+  HTREEITEM february = TreeNext(tree, january, TVGN_NEXT), march = TreeNext(tree, february, TVGN_NEXT);
+  // The tree starts the drag once the mouse leaves the place it was pressed at.
+  PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, centre(january, tree));
+  PostMessageA(tree, WM_MOUSEMOVE, MK_LBUTTON, centre(february, tree));
+  Sleep(200);
+  PostMessageA(dlg, WM_MOUSEMOVE, MK_LBUTTON, centre(february, dlg));
+  PostMessageA(dlg, WM_MOUSEMOVE, MK_LBUTTON, centre(march, dlg));
+  PostMessageA(dlg, WM_LBUTTONUP, 0, centre(march, dlg));
+  Sleep(200);
+  Responsive(dlg);
+
   // The colour button opens the colour dialog; pure red typed there makes the text red.
   Press(dlg, IDC_COND_COLOUR);
   HWND colour = WaitDialogWith(s.program, COLOR_RAINBOW);
@@ -383,6 +406,7 @@ int WarningAndFixedDay(const Context& ctx) {
   Check((rec.fixedDays[0] & 0x3FFF) == 2412 && (rec.fixedDays[0] >> 14) == 2, "DayCode 2412, required");
   Check((rec.otherDays >> 14) == 1, "all other days excluded");
   Check(rec.colorIndex == 1, "the text's colour is stored as red");
+  Check(rec.monthCond == 0x55556Au, "painting stored January to March required, the other months excluded");
   Check(s.Close(), "program closed");
   return 0;
 }

@@ -143,10 +143,11 @@ void Select(HWND tree, HTREEITEM item) {
 // Space on the selected node: the keyboard's click on its image.
 void SpaceOn(HWND tree, HTREEITEM item) {
   Select(tree, item);
-  PostMessageA(tree, WM_KEYDOWN, VK_SPACE, 0x00390001);
-  PostMessageA(tree, WM_KEYUP, VK_SPACE, 0xC0390001);
-  Sleep(50);
-  Responsive(tree);
+  // Sent, not posted: the click is done when the call returns, so the next one cannot
+  // overtake it on a busy machine.
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(tree, WM_KEYDOWN, VK_SPACE, 0x00390001, SMTO_ABORTIFHUNG, 10000, &r);
+  SendMessageTimeoutA(tree, WM_KEYUP, VK_SPACE, 0xC0390001, SMTO_ABORTIFHUNG, 10000, &r);
 }
 
 std::string DateText(tw::DayNumber d) {

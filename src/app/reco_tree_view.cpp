@@ -12,9 +12,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kSmallImages = 1;  // the shell's 12x12 list: condition and membership states
-constexpr int kTreeImages = 2;   // the shell's 18x18 list: root, categories, groups, records
-
 class LibraryConditionTexts : public ConditionTexts {
  public:
   std::string Message(int id) const override { return LoadLibString(id); }
@@ -25,6 +22,9 @@ class LibraryConditionTexts : public ConditionTexts {
     return ShortDayMonth(settings, day, month);
   }
 };
+
+constexpr int kSmallImages = 1;  // the shell's 12x12 list: condition and membership states
+constexpr int kTreeImages = 2;   // the shell's 18x18 list: root, categories, groups, records
 
 int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM tables) {
   return CompareRecoSlots(*reinterpret_cast<const RecoTables*>(tables), static_cast<int>(a), static_cast<int>(b));
@@ -56,6 +56,11 @@ void SetImage(HWND tree, HTREEITEM item, int image) {
 }
 
 }  // namespace
+
+const ConditionTexts& LibraryTexts() {
+  static const LibraryConditionTexts texts;
+  return texts;
+}
 
 std::array<std::string, kRecoCategories> RecoCategoryTexts() {
   std::array<std::string, kRecoCategories> labels;
@@ -195,8 +200,7 @@ void ShowRecoDescription(HWND box, const RecoRecord* record) {
   SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(app.smallFont), FALSE);
   std::string text;
   if (record) {
-    static const LibraryConditionTexts texts;
-    if (!DescribeRecordConditions(*record, texts, RtfStyleFrom(app.settings, app.locale), text)) {
+    if (!DescribeRecordConditions(*record, LibraryTexts(), RtfStyleFrom(app.settings, app.locale), text)) {
       ShowMessage(MB_ICONHAND, kMsgRecoNoMemory);
       text.clear();
     }

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "reco/condition_texts.h"
 #include "reco/reco_tree.h"
 
 namespace tw {
@@ -16,6 +17,7 @@ enum class RecoTreeMode {
   All,         // the recommendations dialog: counts in the root and category labels
   Unselected,  // records of no user selection; empty headers and categories dropped
   Selection,   // the selection dialog: membership images, no counts
+  Test,        // the test of all: the recommendations dialog's images, no counts
 };
 
 // The tree control and the item of every slot. The handles are kept here rather than in
@@ -27,6 +29,9 @@ struct RecoTreeView {
   std::array<HTREEITEM, kRecoCategories> categories{};
   std::array<HTREEITEM, kRecoSlots> items{};
 };
+
+// Labels from the resource library, dates in the user's short day-and-month form.
+const ConditionTexts& LibraryTexts();
 
 // Labels of categories 1..3 (messages 4004..4006).
 std::array<std::string, kRecoCategories> RecoCategoryTexts();

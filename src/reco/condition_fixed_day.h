@@ -1,14 +1,13 @@
 // The small "Fixtagauswahl" dialog without its window: which choice a day code selects,
 // which code a choice returns, and how the two spin buttons move day and month.
 #pragma once
+#include "calendar/year_table.h"
 
 namespace tw {
 
 constexpr int kFixedChoiceNone = 0;
 constexpr int kFixedChoiceDate = 1;
 constexpr int kFixedChoiceCount = 15;  // none, a date, 13 movable days
-constexpr int kFirstMovableCode = 3800;
-constexpr int kLastMovableCode = 3812;
 
 // Combo box entry for a code: a movable code its own entry, anything else the date entry
 // (0 included: the dialog shows today's default text then).

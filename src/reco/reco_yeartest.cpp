@@ -95,6 +95,17 @@ std::string DaySymbolText(const MoonDayRecord& r, bool sternbild) {
   return s;
 }
 
+std::string FitWithEllipsis(const std::string& text, int room,
+                            const std::function<int(const std::string&)>& width) {
+  if (width(text) <= room) return text;
+  // Dropping one character and adding the ellipsis keeps the length: never longer.
+  for (size_t keep = text.size(); keep-- > 0;) {
+    std::string shown = text.substr(0, keep) + '\x85';
+    if (width(shown) <= room) return shown;
+  }
+  return std::string();
+}
+
 void YearTestSettings::Clamp() {
   testYear = std::clamp(testYear, 1600, 2049);
   singleYears = std::clamp(singleYears, 1, 100);

@@ -2,6 +2,7 @@
 // data, the per-year averages of the test of all, the symbol column of the single test and
 // the clamping of the test settings.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,12 @@ bool AverageBelowOne(int hits, int years);
 // The glyph codes of the symbol column for one day: sun sign, phase picture and moon sign,
 // height, distance and node characters of the symbol font.
 std::string DaySymbolText(const MoonDayRecord& record, bool sternbild);
+
+// A cell of the single test's list: the text when `width` of it fits `room`, else the
+// longest start of it that fits with the ellipsis character 0x85 appended; the result is
+// never longer than the text, and empty when not even the ellipsis fits.
+std::string FitWithEllipsis(const std::string& text, int room,
+                            const std::function<int(const std::string&)>& width);
 
 // TestYear 1600..2049, the two counts 1..100, then each count cut so that year + count does
 // not pass 2050.

@@ -100,6 +100,15 @@ bool Rename(HWND tree, HTREEITEM item, const std::string& text) {
   return true;
 }
 
+// Names a new recommendation in the conditions editor that opens for it, and saves.
+bool NameInEditor(Program& p, const char* name) {
+  HWND editor = WaitDialogWith(p, 2603);
+  if (!editor) return false;
+  SendMessageA(GetDlgItem(editor, 2634), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+  Press(editor, 2608);
+  return WaitFor([&] { return !IsWindow(editor); }, 10000);
+}
+
 void Select(HWND tree, HTREEITEM item) {
   DWORD_PTR r = 0;
   SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, 5000, &r);
@@ -132,7 +141,7 @@ int CreateRenameDelete(const Context& ctx) {
   Check(RecordLines(opened) == ExpectedRecordLines(before), "tree in the order of the core's comparator");
   Check(!opened.empty() && opened[0].rfind("Empfehlungen (", 0) == 0, "root label counts the recommendations");
   Check(IsWindowVisible(GetDlgItem(dlg, kExport)) != 0, "export button shown with Oskelin");
-  Check(!Enabled(dlg, 2608), "no conditions editor yet: its button is disabled");
+  Check(Enabled(dlg, 2616), "the test over years is there");
 
   HTREEITEM root = TreeNext(tree, nullptr, TVGN_ROOT);
   Select(tree, root);
@@ -152,9 +161,9 @@ int CreateRenameDelete(const Context& ctx) {
   Check(remote.TreeText(tree, member) == "Möhren säen über Nacht", "label shows the umlauts");
   Select(tree, member);
   Check(Enabled(dlg, kDelete) && Enabled(dlg, 2628), "recommendation: delete and selections enabled");
-  // A second member sorts before the first.
+  // A second member, named in the conditions editor that opens at once, sorts before the first.
   Press(dlg, kNew);
-  Check(Rename(tree, nullptr, "Äpfel ernten"), "second member named in place");
+  Check(NameInEditor(s.program, "Äpfel ernten"), "second member named in the conditions editor");
   Check(remote.TreeText(tree, TreeNext(tree, header, TVGN_CHILD)) == "Äpfel ernten", "members sorted with Ä as A");
 
   // Delete an existing group after its question.
@@ -315,7 +324,7 @@ int CalendarAndSelections(const Context& ctx) {
   HTREEITEM general = TreeNext(tree, TreeNext(tree, TreeNext(tree, TreeNext(tree, nullptr, TVGN_ROOT), TVGN_CHILD), TVGN_NEXT), TVGN_NEXT);
   Select(tree, general);
   Press(dlg, kNew);
-  Rename(tree, nullptr, "Täglich gießen");
+  NameInEditor(s.program, "Täglich gießen");
   Press(dlg, kClose);
   WaitGone(dlg);
   Check(WaitFor([&] { return LongText(summary).find("Täglich gießen") != std::string::npos; }, 10000),

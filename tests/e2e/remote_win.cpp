@@ -1,5 +1,6 @@
 #include "remote_win.h"
 
+#include <cstring>
 #include <fstream>
 
 namespace e2e {
@@ -150,9 +151,17 @@ HTREEITEM Remote::FindTreeItem(HWND tree, HTREEITEM parent, const std::string& p
   return nullptr;
 }
 
-std::string Remote::ListText(HWND list, int index) {
+RECT Remote::TreeItemRect(HWND tree, HTREEITEM item, bool label) {
+  RECT r = {};
+  std::memcpy(&r, &item, sizeof item);  // TVM_GETITEMRECT takes the item in the rectangle
+  SendWait(tree, TVM_GETITEMRECT, label, reinterpret_cast<LPARAM>(Put(&r, sizeof r)));
+  Get(&r, sizeof r);
+  return r;
+}
+
+std::string Remote::ListText(HWND list, int index, int column) {
   LVITEMA it = {};
-  it.iSubItem = 0;
+  it.iSubItem = column;
   it.pszText = block_ + kTextOffset;
   it.cchTextMax = kTextMax;
   SendWait(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));

@@ -39,7 +39,9 @@ class Remote {
   std::vector<std::string> TreeLines(HWND tree);
   // The first item below `parent` (TVI_ROOT for the top) whose text starts with `prefix`.
   HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& prefix);
-  std::string ListText(HWND list, int index);
+  std::string ListText(HWND list, int index, int column = 0);
+  // The item's rectangle in the tree's client coordinates (its label only with `label`).
+  RECT TreeItemRect(HWND tree, HTREEITEM item, bool label);
   LPARAM ListParam(HWND list, int index);
   int ListImage(HWND list, int index);
   void SelectListItem(HWND list, int index);

@@ -81,3 +81,4 @@ add_executable(chart_paint_bench ${CMAKE_SOURCE_DIR}/bench/chart_paint_bench_win
 target_include_directories(chart_paint_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(chart_paint_bench PRIVATE twcore gdi32 user32)
 target_link_options(chart_paint_bench PRIVATE -static -static-libgcc -static-libstdc++)
+include(${CMAKE_SOURCE_DIR}/tests/print/print_tests.cmake)

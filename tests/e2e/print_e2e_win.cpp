@@ -160,6 +160,26 @@ int PrintCalendarMonth(const Context& ctx) {
   return Failures() ? 1 : 0;
 }
 
+// A checksum of the preview's pixels as the screen shows them.
+unsigned PreviewPixels(HWND preview) {
+  RECT r;
+  GetWindowRect(preview, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  unsigned sum = 0;
+  for (int y = 0; y < h; y += 2)
+    for (int x = 0; x < w; x += 2) sum = sum * 31 + GetPixel(mem, x, y);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return sum;
+}
+
 void Click(HWND page, int id) { SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0); }
 
 int PrintChart60(const Context& ctx) {
@@ -174,6 +194,23 @@ int PrintChart60(const Context& ctx) {
   Click(page, kLandscape);
   Check(IsDlgButtonChecked(page, kLandscape) == BST_CHECKED, "landscape is chosen");
   s.SetField(page, kRows, "1");
+  // The margins page: a wider left margin moves the preview's page content.
+  HWND preview = GetDlgItem(sheet, kPreview);
+  Check(preview != nullptr, "the preview stands beside the pages");
+  if (preview) {
+    Responsive(sheet);
+    const unsigned before = PreviewPixels(preview);
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    HWND margins = nullptr;
+    WaitFor([&] { return (margins = FindSheetPage(s.program, kMarginLeft, &sheet)) != nullptr; }, 5000);
+    Check(margins != nullptr, "the margins page opens");
+    if (margins) SendMessageA(GetDlgItem(margins, kMarginLeft), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("40"));
+    Responsive(sheet);
+    Sleep(200);
+    Check(PreviewPixels(preview) != before, "the preview changes with the left margin");
+    if (margins) SendMessageA(GetDlgItem(margins, kMarginLeft), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10"));
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+  }
   std::printf("expect landscape\nexpect text=Erika Druckerin\nexpect text=05.05.1980\nexpect text=Tidewell\nexpect ink=1,30,85\n");
   SaveScreen("Z:\\tmp\\tw-print-sheet-chart.bmp");
   Press(sheet, IDOK);

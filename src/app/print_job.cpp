@@ -219,7 +219,7 @@ DayNumber CalendarPagePaint(JobContext& c, const RECT& rect, DayNumber from) {
   in.print.daysPerPage = c.job.settings.daysPerPage;
   in.print.legend = c.job.settings.legend;
   if (in.print.legend) {
-    for (int s = 0; s < 12; ++s) in.print.legendLines.push_back({std::string(1, static_cast<char>('a' + s)), CachedMessage(TWM_SIGN_FIRST + s)});
+    for (int s = 0; s < 12; ++s) in.print.legendLines.push_back({std::string(1, SignGlyph(s)), CachedMessage(TWM_SIGN_FIRST + s)});
     HGDIOBJ old = SelectObject(c.job.dc, c.font);
     SIZE w1{}, w2{};
     const std::string t1 = CachedMessage(3563), t2 = CachedMessage(TWM_SIGN_LAST);

@@ -250,10 +250,33 @@ int PrintCancel(const Context& ctx) {
   return Failures() ? 1 : 0;
 }
 
+// Figures, not a test: a year of moon calendar (a month per page) and a year of chart
+// (three rows per page), timed from OK in the sheet until the job is spooled.
+int PrintYearFigures(const Context& ctx) {
+  for (int calendar = 1; calendar >= 0; --calendar) {
+    PrintSession s;
+    Check(s.Open(ctx, calendar != 0, calendar ? "10 8 10 8 1 3 3 1 1 0 0" : "10 8 10 8 1 3 2 1 1 0 0"), "person window opens");
+    if (!s.child) return 1;
+    s.GoTo("01.01.2025");
+    HWND sheet = nullptr;
+    HWND page = s.StartPrint(&sheet);
+    if (!page) return 1;
+    s.SetField(page, kTo, "31.12.2025");
+    const DWORD start = GetTickCount();
+    Press(sheet, IDOK);
+    Check(s.WaitJobEnd(120000), "the job ends");
+    std::printf("figure: a year of %s from OK to the spooled job: %lu ms\n", calendar ? "moon calendar" : "chart",
+                static_cast<unsigned long>(GetTickCount() - start));
+    Check(s.Close(), "the program closes");
+  }
+  return Failures() ? 1 : 0;
+}
+
 // Indented: these run through tests/print/check-print-pdf, which first makes the PDF
 // queue and then checks the file, not as plain end-to-end cases.
  TW_E2E_CASE("print-calendar-month", PrintCalendarMonth);
  TW_E2E_CASE("print-chart-60", PrintChart60);
  TW_E2E_CASE("print-cancel", PrintCancel);
+ TW_E2E_CASE("print-year-figures", PrintYearFigures);
 
 }  // namespace

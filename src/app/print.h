@@ -28,7 +28,7 @@ struct PrintSettings {
 struct PrintJob {
   ChildWindow* cw = nullptr;
   HDC dc = nullptr;
-  HGLOBAL devMode = nullptr, devNames = nullptr;  // of the print dialog; the job frees them
+  HGLOBAL devMode = nullptr, devNames = nullptr;  // the program's printer choice, kept after the job
   bool chart = false;
   DayNumber from = 0, to = 0;
   ViewFlags flags = 0;      // the document's flags with the print bits set from the screen's
@@ -61,6 +61,11 @@ bool RunPrintSetupSheet(HWND owner, PrintJob& job);
 void PaintPagePreview(HDC dc, const RECT& client, const PrintJob& job);
 // Points the preview at the job the sheet edits; null when the sheet is closed.
 void SetPreviewJob(const PrintJob* job);
+
+// The default printer's device mode and names, taken at start with the stored orientation
+// (no printer installed is not an error) and handed to the print dialog; freed at shutdown.
+void LoadDefaultPrinter();
+void FreeDefaultPrinter();
 
 // Cancel check of a running job (also its abort procedure): runs waiting messages and
 // answers true when the user cancelled.

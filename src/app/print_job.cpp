@@ -40,6 +40,7 @@ constexpr int kPrintBitShift = 14;
 
 bool g_cancel = false;
 HWND g_progress = nullptr;
+HGLOBAL g_devMode = nullptr, g_devNames = nullptr;  // the printer the next job starts with
 
 INT_PTR CALLBACK ProgressProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
   if (msg == WM_INITDIALOG) return TRUE;
@@ -375,7 +376,13 @@ void RunPrint(int) {
   pd.hwndOwner = app.frame;
   pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
   pd.nCopies = 1;
-  if (!PrintDlgA(&pd)) return;
+  pd.hDevMode = g_devMode;
+  pd.hDevNames = g_devNames;
+  const BOOL chosen = PrintDlgA(&pd);
+  // The dialog may have replaced them; the choice holds for the next job too.
+  g_devMode = pd.hDevMode;
+  g_devNames = pd.hDevNames;
+  if (!chosen) return;
   PrintJob job;
   job.dc = pd.hDC;
   job.devMode = pd.hDevMode;
@@ -386,8 +393,6 @@ void RunPrint(int) {
     code = RunPrintSetupSheet(app.frame, job) ? PrintPages(job) : kPrintOk;
   }
   if (job.dc) DeleteDC(job.dc);
-  if (job.devMode) GlobalFree(job.devMode);
-  if (job.devNames) GlobalFree(job.devNames);
   if (code != kPrintOk) {
     const bool cancelled = code == kCancelledBetweenBands || code == kCancelledAtStart || g_cancel;
     ShowMessage(MB_ICONHAND, cancelled ? TWM_PRINT_CANCELLED : TWM_PRINT_ERROR, {code});
@@ -408,6 +413,26 @@ bool PrintCancelled() {
     DispatchMessageA(&msg);
   }
   return g_cancel;
+}
+
+void LoadDefaultPrinter() {
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.Flags = PD_RETURNDEFAULT;
+  if (!PrintDlgA(&pd)) return;  // no printer installed
+  g_devMode = pd.hDevMode;
+  g_devNames = pd.hDevNames;
+  if (auto* dm = static_cast<DEVMODEA*>(g_devMode ? GlobalLock(g_devMode) : nullptr)) {
+    dm->dmFields |= DM_ORIENTATION;
+    dm->dmOrientation = TheApp().settings.margins[kMarginCount - 1] ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    GlobalUnlock(g_devMode);
+  }
+}
+
+void FreeDefaultPrinter() {
+  if (g_devMode) GlobalFree(g_devMode);
+  if (g_devNames) GlobalFree(g_devNames);
+  g_devMode = g_devNames = nullptr;
 }
 
 PrintSettings LoadPrintSettings() {

@@ -186,8 +186,10 @@ int ChartBandPaint(JobContext& c, const RECT& band, DayNumber from) {
 
 std::string TitleRtf(const std::string& text, const std::string& face, int tenths, bool symbol) {
   char buf[512];
-  std::snprintf(buf, sizeof buf, "{\\rtf1{\\fonttbl{\\f1%s %s;}}%s\\f1\\b\\fs%d %s}", symbol ? "\\fcharset2" : "",
-                face.c_str(), symbol ? "\\qc" : "", std::max(8, tenths / 5), text.c_str());
+  // The glyph font is font 2, as in the cells.
+  const int f = symbol ? 2 : 1;
+  std::snprintf(buf, sizeof buf, "{\\rtf1{\\fonttbl{\\f%d%s %s;}}%s\\f%d\\b\\fs%d %s}", f, symbol ? "\\fcharset2" : "",
+                face.c_str(), symbol ? "\\qc" : "", f, std::max(8, tenths / 5), text.c_str());
   return buf;
 }
 

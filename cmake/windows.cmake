@@ -117,3 +117,5 @@ if(TW_WIXL)
     set_tests_properties(install_msi PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
   endif()
 endif()
+
+include(${CMAKE_SOURCE_DIR}/tests/print/print_tests.cmake)

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/print.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -212,6 +213,7 @@ void FinishStart(App& app, int show, const char* commandLine) {
   app.imageLists[1] = MakeImageList(app.instance, kSmallImage, IDB_SMALL12_FIRST, IDB_SMALL12_LAST);
   app.imageLists[2] = MakeImageList(app.instance, kTreeImage, IDB_TREE18_FIRST, IDB_TREE18_LAST);
   DragAcceptFiles(app.frame, TRUE);
+  LoadDefaultPrinter();
 
   const SettingsValues& s = app.settings;
   FramePlacement place = CheckFramePlacement(s.posX, s.posY, s.width, s.height, app.screen.width,
@@ -256,6 +258,7 @@ void Shutdown(App& app) {
   }
   if (app.settings.sound) sndPlaySoundA(nullptr, 0);
 
+  FreeDefaultPrinter();
   if (app.palette) DeleteObject(app.palette);
   app.palette = nullptr;
   for (HBRUSH& b : app.brushes) {

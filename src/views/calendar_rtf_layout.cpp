@@ -273,7 +273,8 @@ RtfLayout LayoutRtf(const RtfDocument& doc, int width, int dpi, RtfMeasure& meas
   return out;
 }
 
-RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, std::string_view ellipsis) {
+RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, int width, std::string_view ellipsis,
+                          RtfMeasure& measure) {
   if (layout.height <= maxHeight || layout.lineBottoms.empty()) return layout;
   int kept = 0;
   while (kept < static_cast<int>(layout.lineBottoms.size()) && layout.lineBottoms[kept] <= maxHeight) ++kept;
@@ -281,18 +282,40 @@ RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, std::string_vi
   RtfLayout out;
   out.lineBottoms.assign(layout.lineBottoms.begin(), layout.lineBottoms.begin() + last + 1);
   out.height = out.lineBottoms.back();
-  const RtfPiece* first = nullptr;
+  std::vector<RtfPiece> line;
   for (const RtfPiece& p : layout.pieces) {
     if (p.line < last) out.pieces.push_back(p);
-    if (p.line == last && !first) first = &p;
+    if (p.line == last) line.push_back(p);
   }
+  // The ellipsis follows the last line's own text, which gives up characters from its end
+  // until both fit the width; a one-line print row so still says what the day holds.
   RtfPiece dots;
-  if (first) dots = *first;
-  dots.x = 0;
-  dots.y = first ? first->y : (last > 0 ? layout.lineBottoms[last - 1] : 0);
+  dots.y = last > 0 ? layout.lineBottoms[last - 1] : 0;
+  for (const RtfPiece& p : line)
+    if (!p.style.tab) dots = p;
   dots.line = last;
-  dots.style.text = std::string(ellipsis);
   dots.style.tab = false;
+  dots.style.text = std::string(ellipsis);
+  const int dotsWidth = measure.Width(dots.style, ellipsis);
+  int right = 0;
+  while (!line.empty()) {
+    RtfPiece& p = line.back();
+    if (p.style.tab) {
+      line.pop_back();
+      continue;
+    }
+    while (!p.style.text.empty() && p.style.text.back() == ' ') p.style.text.pop_back();
+    right = p.x + measure.Width(p.style, p.style.text);
+    if (!p.style.text.empty() && right + dotsWidth <= width) break;
+    if (p.style.text.empty()) {
+      line.pop_back();
+      right = 0;
+      continue;
+    }
+    p.style.text.pop_back();
+  }
+  out.pieces.insert(out.pieces.end(), line.begin(), line.end());
+  dots.x = line.empty() ? 0 : right;
   out.pieces.push_back(dots);
   return out;
 }

@@ -59,7 +59,9 @@ struct RtfLayout {
 RtfLayout LayoutRtf(const RtfDocument& doc, int width, int dpi, RtfMeasure& measure);
 
 // A layout cut to `maxHeight`: unchanged when it fits; otherwise the lines below the last
-// one that fits go and that line becomes `ellipsis` alone, in the style of its first piece.
-RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, std::string_view ellipsis);
+// one that fits go and that line ends in `ellipsis` (in the style of its last text piece),
+// giving up characters from its end until it fits `width`.
+RtfLayout EndWithEllipsis(const RtfLayout& layout, int maxHeight, int width, std::string_view ellipsis,
+                          RtfMeasure& measure);
 
 }  // namespace tw

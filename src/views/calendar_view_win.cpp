@@ -83,7 +83,7 @@ int DrawRtfCell(HDC dc, const std::string& rtf, const RECT& box, const std::stri
   const RtfDocument doc = ParseRtf(rtf);
   GdiMeasure measure(dc, doc.textFont.empty() ? textFont : doc.textFont);
   RtfLayout layout = LayoutRtf(doc, box.right - box.left, GetDeviceCaps(dc, LOGPIXELSX), measure);
-  if (maxHeight > 0) layout = EndWithEllipsis(layout, maxHeight, kEllipsis);
+  if (maxHeight > 0) layout = EndWithEllipsis(layout, maxHeight, box.right - box.left, kEllipsis, measure);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = GetTextColor(dc);
   SaveDC(dc);

@@ -25,6 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const tw::RtfDocument doc = tw::ParseRtf(in.Rest());
   FakeMeasure measure;
   const tw::RtfLayout layout = tw::LayoutRtf(doc, width, dpi, measure);
-  tw::EndWithEllipsis(layout, width / 2, "...");
+  tw::EndWithEllipsis(layout, width / 2, width, "...", measure);
   return 0;
 }

@@ -87,12 +87,17 @@ TEST(RtfLayoutLines, AFixedHeightEndsInAnEllipsisOnTheLastLineThatFits) {
   FixedMeasure m;
   const RtfLayout full = LayoutRtf(ParseRtf("{\\rtf1\\f1\\fs20 aaa bbb cccccccc dd}"), 75, 96, m);
   ASSERT_EQ(full.lineBottoms, (std::vector<int>{16, 32, 48}));
-  EXPECT_EQ(Joined(EndWithEllipsis(full, 48, "\x85")), Joined(full));
-  const RtfLayout cut = EndWithEllipsis(full, 40, "\x85");
-  EXPECT_EQ(Joined(cut), "[0,0:aaa ][40,0:bbb ][0,16:\x85]");
+  EXPECT_EQ(Joined(EndWithEllipsis(full, 48, 75, "\x85", m)), Joined(full));
+  // The last line that fits keeps as much of its text as leaves room for the ellipsis.
+  const RtfLayout cut = EndWithEllipsis(full, 40, 75, "\x85", m);
+  EXPECT_EQ(Joined(cut), "[0,0:aaa ][40,0:bbb ][0,16:cccccc][60,16:\x85]");
   EXPECT_EQ(cut.height, 32);
-  // Not even one line fits: the ellipsis stands alone on the first.
-  EXPECT_EQ(Joined(EndWithEllipsis(full, 10, "\x85")), "[0,0:\x85]");
+  // A row one line high (a month per printed page) still shows the start of its text.
+  EXPECT_EQ(Joined(EndWithEllipsis(full, 16, 75, "\x85", m)), "[0,0:aaa ][40,0:bb][60,0:\x85]");
+  // Not even one line fits: the first line is cut the same way.
+  EXPECT_EQ(Joined(EndWithEllipsis(full, 10, 75, "\x85", m)), "[0,0:aaa ][40,0:bb][60,0:\x85]");
+  // A cell narrower than the ellipsis shows the ellipsis alone.
+  EXPECT_EQ(Joined(EndWithEllipsis(full, 10, 5, "\x85", m)), "[0,0:\x85]");
 }
 
 }  // namespace tw

@@ -48,35 +48,9 @@ std::string LongText(HWND w) {
   return buf;
 }
 
-struct Session {
-  Program program;
-  HWND frame = nullptr;
-  std::string work;
-
+struct Session : FrameSession {
   bool Start(const Context& ctx, const std::string& ini = "", const std::function<void(const std::string&)>& prepare = {}) {
-    work = MakeWorkFolder();
-    Check(CopyFolder(ctx.data, work), "data folder copied");
-    if (prepare) prepare(work);
-    DeleteFileA(IniPath().c_str());
-    std::ofstream out(IniPath(), std::ios::binary | std::ios::trunc);
-    out << "[TidewellGeneral]\r\nListe=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n" << ini;
-    out.close();
-    return Launch(ctx);
-  }
-  bool Launch(const Context& ctx, const std::string& args = "") {
-    program = Program();
-    if (!program.Start(ctx.exe, work, args)) return false;
-    frame = program.WaitWindow("TwFrame", 30000);
-    return frame != nullptr;
-  }
-  HWND Open(int command, int control) {
-    PostMessageA(frame, WM_COMMAND, command, 0);
-    return WaitDialogWith(program, control);
-  }
-  bool Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    return program.WaitExit(30000, &code);
+    return StartWith(ctx, "Liste=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n" + ini, "", prepare);
   }
 };
 

@@ -195,4 +195,37 @@ void Remote::SelectListItem(HWND list, int index) {
   SendWait(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
 }
 
+void FrameSession::Prepare(const Context& ctx, const std::string& ini,
+                           const std::function<void(const std::string&)>& prepare) {
+  work = MakeWorkFolder();
+  Check(CopyFolder(ctx.data, work), "data folder copied");
+  if (prepare) prepare(work);
+  std::ofstream out(IniPath(), std::ios::binary | std::ios::trunc);
+  out << "[TidewellGeneral]\r\n" << ini;
+}
+
+bool FrameSession::StartWith(const Context& ctx, const std::string& ini, const std::string& args,
+                             const std::function<void(const std::string&)>& prepare) {
+  Prepare(ctx, ini, prepare);
+  return Launch(ctx, args);
+}
+
+bool FrameSession::Launch(const Context& ctx, const std::string& args) {
+  program = Program();
+  if (!program.Start(ctx.exe, work, args)) return false;
+  frame = program.WaitWindow("TwFrame", 30000);
+  return frame != nullptr;
+}
+
+HWND FrameSession::Open(int command, int control) {
+  PostMessageA(frame, WM_COMMAND, command, 0);
+  return WaitDialogWith(program, control);
+}
+
+bool FrameSession::Close() {
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  return program.WaitExit(30000, &code);
+}
+
 }  // namespace e2e

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,5 +55,24 @@ class Remote {
 };
 
 HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code);
+
+// A program started on a fresh copy of the data folder with fresh settings, driven
+// through its frame.
+struct FrameSession {
+  Program program;
+  HWND frame = nullptr;
+  std::string work;
+
+  // Copies the data folder, lets `prepare` change the copy and writes settings of
+  // [TidewellGeneral] made of `ini`; StartWith then starts the program with `args`.
+  void Prepare(const Context& ctx, const std::string& ini, const std::function<void(const std::string&)>& prepare = {});
+  bool StartWith(const Context& ctx, const std::string& ini, const std::string& args = "",
+                 const std::function<void(const std::string&)>& prepare = {});
+  bool Launch(const Context& ctx, const std::string& args = "");
+  std::string Path(const char* name) const { return work + "\\" + name; }
+  // Posts a command to the frame and waits for the dialog that has `control`.
+  HWND Open(int command, int control);
+  bool Close();
+};
 
 }  // namespace e2e

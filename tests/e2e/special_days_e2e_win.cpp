@@ -47,34 +47,10 @@ std::string MakeDocument(const std::string& work) {
   return path;
 }
 
-struct Session {
-  Program program;
-  HWND frame = nullptr;
-  std::string work;
-
+struct Session : FrameSession {
   bool Start(const Context& ctx, const std::string& ini, bool person = false) {
-    work = MakeWorkFolder();
-    Check(CopyFolder(ctx.data, work), "data folder copied");
-    std::ofstream out(IniPath(), std::ios::binary | std::ios::trunc);
-    out << "[TidewellGeneral]\r\nListe=1\r\nNewVersion=0\r\nStartLastFile=0\r\nData=1023\r\nShowBirthday=1\r\n" << ini;
-    out.close();
+    Prepare(ctx, "Liste=1\r\nNewVersion=0\r\nStartLastFile=0\r\nData=1023\r\nShowBirthday=1\r\n" + ini);
     return Launch(ctx, person ? MakeDocument(work) : std::string());
-  }
-  bool Launch(const Context& ctx, const std::string& args = "") {
-    program = Program();
-    if (!program.Start(ctx.exe, work, args)) return false;
-    frame = program.WaitWindow("TwFrame", 30000);
-    return frame != nullptr;
-  }
-  std::string Path(const char* name) const { return work + "\\" + name; }
-  HWND Open(int command, int control) {
-    PostMessageA(frame, WM_COMMAND, command, 0);
-    return WaitDialogWith(program, control);
-  }
-  bool Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    return program.WaitExit(30000, &code);
   }
 };
 

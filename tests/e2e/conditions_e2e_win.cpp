@@ -154,16 +154,8 @@ HWND OpenRecommendations(Session& s, Remote& remote, const char* name, int categ
 }
 
 std::string MakeDocument(const std::string& work) {
-  tw::PersonDocument doc;
-  tw::DocumentDefaults defaults;
-  defaults.preference = 46448u | 0x800u;
-  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
-  doc.header.SetName("Erika Muster");
-  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
-  tw::RecordingSink sink;
-  const std::string path = work + "\\erika.twd";
-  Check(tw::SavePersonFile(doc, path, sink), "test document written");
-  return path;
+  static const uint32_t kListPreference = 46448u | 0x800u;  // moon calendar with the notes column
+  return WriteErikaDocument(work, &kListPreference);
 }
 
 // ---- the editor ----

@@ -3,6 +3,10 @@
 #include <cstring>
 #include <fstream>
 
+#include "core/daynumber.h"
+#include "core/platform.h"
+#include "doc/person_file.h"
+
 namespace e2e {
 
 namespace {
@@ -226,6 +230,19 @@ bool FrameSession::Close() {
   PostMessageA(frame, WM_CLOSE, 0, 0);
   DWORD code = 1;
   return program.WaitExit(30000, &code);
+}
+
+std::string WriteErikaDocument(const std::string& work, const uint32_t* preference) {
+  tw::PersonDocument doc;
+  tw::DocumentDefaults defaults;
+  if (preference) defaults.preference = *preference;
+  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
+  doc.header.SetName("Erika Muster");
+  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
+  tw::RecordingSink sink;
+  const std::string path = work + "\\erika.twd";
+  Check(tw::SavePersonFile(doc, path, sink), "test document written");
+  return path;
 }
 
 }  // namespace e2e

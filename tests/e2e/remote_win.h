@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -55,6 +56,10 @@ class Remote {
 };
 
 HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code);
+
+// Writes "Erika Muster", born 05.05.1980, made on 01.01.2024 with the view flags
+// `preference` (nullptr: the program's default), as work\\erika.twd; returns its path.
+std::string WriteErikaDocument(const std::string& work, const uint32_t* preference = nullptr);
 
 // A program started on a fresh copy of the data folder with fresh settings, driven
 // through its frame.

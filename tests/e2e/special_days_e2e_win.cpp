@@ -35,17 +35,7 @@ bool Responsive(HWND w) {
   return w && SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
 }
 
-std::string MakeDocument(const std::string& work) {
-  tw::PersonDocument doc;
-  tw::DocumentDefaults defaults;
-  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
-  doc.header.SetName("Erika Muster");
-  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
-  tw::RecordingSink sink;
-  const std::string path = work + "\\erika.twd";
-  Check(tw::SavePersonFile(doc, path, sink), "test document written");
-  return path;
-}
+std::string MakeDocument(const std::string& work) { return WriteErikaDocument(work); }
 
 struct Session : FrameSession {
   bool Start(const Context& ctx, const std::string& ini, bool person = false) {

@@ -377,6 +377,13 @@
 #define HID_MOON_WINDOW          7501  /* person window in moon calendar mode */
 #define HID_PERSON_DIALOG        8001
 #define HID_PASSWORD_DIALOG      8002
+#define HID_OPTIONS_GENERAL      8005  /* options sheet pages, in sheet order */
+#define HID_OPTIONS_INFO         8006
+#define HID_OPTIONS_CALENDAR     8007
+#define HID_OPTIONS_RECO         8008
+#define HID_OPTIONS_BIO          8009
+#define HID_OPTIONS_SEARCH       8010
+#define HID_OPTIONS_RHYTHMS      8011
 #define HID_WINDOW_PARTS         8034  /* splitter and side panel */
 #define HID_PERSON_NAME          9100
 #define HID_PERSON_DESCRIPTION   9101

@@ -12,7 +12,6 @@ using namespace e2e;
 
 constexpr int kOptions = 7204;
 constexpr int kPhase = 2155, kDistance = 2156, kHeight = 2157, kSawtooth = 2170, kVeryWide = 2177;
-constexpr int kApplyNow = 0x3021;
 constexpr int kShowNameday = 2194;
 constexpr int kSummary = 2301;
 
@@ -59,12 +58,23 @@ HWND WaitSheet(Program& p) {
   return found;
 }
 
-HWND Page(HWND sheet, int index) {
-  SendMessageA(sheet, PSM_SETCURSEL, index, 0);
-  HWND page = nullptr;
-  WaitFor([&] { return (page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))) != nullptr; },
-          5000);
-  return page;
+void Click(HWND dlg, int id) {
+  SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
+}
+
+// The page holding `control`, made the current one.
+HWND Page(HWND sheet, int control) {
+  for (int index = 0; SendMessageA(sheet, PSM_SETCURSEL, index, 0); ++index) {
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    if (page && GetDlgItem(page, control)) return page;
+  }
+  return nullptr;
+}
+
+// Ok on the sheet; true once it has closed.
+bool Ok(HWND sheet) {
+  Click(sheet, IDOK);
+  return WaitFor([&] { return !IsWindow(sheet); }, 5000);
 }
 
 // The whole screen once the sheet has painted, for people to look at.
@@ -72,10 +82,6 @@ void Picture(HWND sheet, const char* path) {
   RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Sleep(400);
   SaveScreen(path);
-}
-
-void Click(HWND dlg, int id) {
-  SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
 }
 
 bool Has(HWND w, const char* part) { return WindowText(w).find(part) != std::string::npos; }
@@ -107,32 +113,35 @@ int OptionsPages(const Context& ctx) {
   HWND sheet = WaitSheet(p);
   Check(sheet != nullptr, "Optionen opens");
   if (!sheet) return 1;
-  HWND info = Page(sheet, 0);
+  HWND info = Page(sheet, kPhase);
   Click(info, kPhase);
   Click(info, kDistance);
   Click(info, kHeight);
   Picture(sheet, "Z:\\tmp\\tw-options-info.bmp");
-  Click(sheet, kApplyNow);
+  Check(Ok(sheet), "Ok closes the sheet");
   Check(WaitFor([&] { return !Has(summary, "nehmender Mond") && !Has(summary, "steigender Mond"); }, 5000),
         "the panel loses the phase line");
   std::printf("summary after apply:\n%s\n", WindowText(summary).c_str());
   Check(IniValue("Data") == "799", "Data written without the three bits");
 
   // Recommendations: name days on; the summary of 24 March names Katharina.
-  HWND reco = Page(sheet, 1);
+  PostMessageA(frame, WM_COMMAND, kOptions, 0);
+  sheet = WaitSheet(p);
+  HWND reco = sheet ? Page(sheet, kShowNameday) : nullptr;
   Check(!Has(summary, "Katharina"), "no name day before");
   Click(reco, kShowNameday);
   Picture(sheet, "Z:\\tmp\\tw-options-reco.bmp");
-  Click(sheet, kApplyNow);
+  Check(Ok(sheet), "Ok closes the sheet");
   Check(WaitFor([&] { return Has(summary, "Katharina"); }, 5000), "name day of 24 March in the panel");
   Check(IniValue("ShowNameday") == "1", "ShowNameday written");
 
   // Biorhythm: "Sehr weit" and Ok writes DaySize.
-  HWND bio = Page(sheet, 2);
+  PostMessageA(frame, WM_COMMAND, kOptions, 0);
+  sheet = WaitSheet(p);
+  HWND bio = sheet ? Page(sheet, kVeryWide) : nullptr;
   Click(bio, kVeryWide);
   Picture(sheet, "Z:\\tmp\\tw-options-bio.bmp");
-  Click(sheet, IDOK);
-  Check(WaitFor([&] { return !IsWindow(sheet); }, 5000), "Ok closes the sheet");
+  Check(Ok(sheet), "Ok closes the sheet");
   Check(IniValue("DaySize") == "4", "DaySize 4 written");
 
   // Cancel: a changed box changes nothing; the sheet reopens on the biorhythm page.
@@ -156,7 +165,7 @@ int OptionsPages(const Context& ctx) {
   frame = q.WaitWindow("TwFrame", 30000);
   PostMessageA(frame, WM_COMMAND, kOptions, 0);
   sheet = WaitSheet(q);
-  bio = sheet ? Page(sheet, 2) : nullptr;
+  bio = sheet ? Page(sheet, kVeryWide) : nullptr;
   Check(bio && IsDlgButtonChecked(bio, kVeryWide) == BST_CHECKED, "Sehr weit still chosen after a restart");
   if (sheet) Click(sheet, IDCANCEL);
   WaitFor([&] { return !IsWindow(sheet); }, 5000);

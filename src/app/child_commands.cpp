@@ -39,6 +39,9 @@ void RunSwitch(int) {
 
 bool SwitchChecked(int) { return ActiveChildShowsCalendar(); }
 
+static_assert(kToggleSawtooth == IDM_VIEW_SAWTOOTH && kToggleSpecialRanges == IDM_VIEW_SPECIAL_RANGES &&
+              kToggleHigherCurves == IDM_VIEW_HIGHER_CURVES && kToggleOnlyReco == IDM_VIEW_ONLY_RECO);
+
 void RunToggle(int id) {
   ChildWindow* cw = ActiveWindowState();
   if (!cw) return;

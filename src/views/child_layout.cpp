@@ -189,18 +189,18 @@ std::optional<MoveCode> ScrollBarMoveCode(int scrollCode) {
 
 ViewFlags ViewToggleBit(int command) {
   switch (command) {
-    case 7211: return kViewSawtooth;
-    case 7212: return kViewSpecialRanges;
-    case 7213: return kViewHigherCurves;
-    case 7219: return kViewFilteredList;
+    case kToggleSawtooth: return kViewSawtooth;
+    case kToggleSpecialRanges: return kViewSpecialRanges;
+    case kToggleHigherCurves: return kViewHigherCurves;
+    case kToggleOnlyReco: return kViewFilteredList;
   }
   return 0;
 }
 
 bool ViewToggleEnabled(ViewFlags flags, int command) {
   const bool list = (flags & kViewMoonList) != 0;
-  if (command == 7219) return list;
-  if (command >= 7211 && command <= 7213) return !list;
+  if (command == kToggleOnlyReco) return list;
+  if (command >= kToggleSawtooth && command <= kToggleHigherCurves) return !list;
   return false;
 }
 

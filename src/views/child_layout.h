@@ -124,9 +124,13 @@ int SpinStepAmount(int scrollCode, int thumbPosition);
 // The move a code of the DateBar's scroll bar asks for, if any.
 std::optional<MoveCode> ScrollBarMoveCode(int scrollCode);
 
-// The view toggles of the commands 7211, 7212, 7213 and 7219; 0 for other ids.
+// The view toggle commands (the frame's menu ids; the app checks they agree).
+constexpr int kToggleSawtooth = 7211, kToggleSpecialRanges = 7212, kToggleHigherCurves = 7213,
+              kToggleOnlyReco = 7219;
+// The view bit a toggle command flips; 0 for other ids.
 ViewFlags ViewToggleBit(int command);
-// 7219 only in moon calendar mode, the three chart options only in chart mode.
+// "only days with recommendations" only in moon calendar mode, the three chart options only
+// in chart mode.
 bool ViewToggleEnabled(ViewFlags flags, int command);
 
 // Command 7210: the moon calendar needs a list header; the layout is recomputed.

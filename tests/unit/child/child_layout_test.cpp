@@ -237,9 +237,9 @@ TEST(Selection, SpinButtonsChangeTheFieldTheyStandFor) {
 TEST(Selection, TheThumbSelectsTodayAndTogglesBelongToTheirMode) {
   EXPECT_EQ(ScrollBarMoveCode(4), kMoveToday);  // SB_THUMBPOSITION
   EXPECT_FALSE(ScrollBarMoveCode(8));           // SB_ENDSCROLL moves nothing
-  EXPECT_TRUE(ViewToggleEnabled(kViewMoonList, 7219));
-  EXPECT_FALSE(ViewToggleEnabled(0, 7219));
-  for (int id = 7211; id <= 7213; ++id) {
+  EXPECT_TRUE(ViewToggleEnabled(kViewMoonList, kToggleOnlyReco));
+  EXPECT_FALSE(ViewToggleEnabled(0, kToggleOnlyReco));
+  for (int id : {kToggleSawtooth, kToggleSpecialRanges, kToggleHigherCurves}) {
     EXPECT_TRUE(ViewToggleEnabled(0, id));
     EXPECT_FALSE(ViewToggleEnabled(kViewMoonList, id));
   }

@@ -136,10 +136,16 @@ void CalendarApply(HWND page) {
   ApplyPreferences(w);
 }
 
-// Cancel: the colour table gets back the element colours the page started with.
+// Cancel: the colour table gets back the element colours the page started with; a window
+// painted meanwhile may show a chosen one, so they paint again.
 void CalendarReset(HWND page) {
   const CalendarState& st = StateOf(page);
-  for (int i = 0; i < kElementColourCount; ++i) ElementColours()[i] = st.elements[i];
+  bool chosen = false;
+  for (int i = 0; i < kElementColourCount; ++i) {
+    chosen |= ElementColours()[i] != st.elements[i];
+    ElementColours()[i] = st.elements[i];
+  }
+  if (chosen) RepaintAll();
 }
 
 bool IsColourButton(int id) {

@@ -10,6 +10,7 @@
 
 #include "app/app.h"
 #include "app/child.h"
+#include "app/frame.h"
 #include "app/options_pages.h"
 #include "app/property_sheet.h"
 #include "app/side_panel.h"
@@ -118,7 +119,11 @@ bool ChangeDisplayFont(const GeneralState& st) {
 void GeneralApply(HWND page) {
   SettingsValues& s = TheApp().settings;
   GeneralState& st = StateOf(page);
-  s.liste = Checked(page, IDC_OPT_NEW_CALENDAR) ? 1 : 0;
+  const int32_t liste = Checked(page, IDC_OPT_NEW_CALENDAR) ? 1 : 0;
+  const bool listeChanged = liste != s.liste;
+  s.liste = liste;
+  // Without a person window the combo offers what a new window's mode needs.
+  if (listeChanged && !ActiveDocument()) LoadConditionCombo(false);
   const int32_t sternbild = Checked(page, IDC_OPT_CONSTELLATIONS) ? 1 : 0;
   bool repaint = sternbild != s.sternbild;
   s.sternbild = sternbild;

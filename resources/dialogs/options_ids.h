@@ -22,4 +22,28 @@
 #define IDC_OPT_DAY_SIZE_FIRST    2174  /* narrow .. very wide */
 #define IDC_OPT_MARK_TEXT_FIRST   2180  /* red, yellow, "+", "x", "-" */
 
+#define IDD_OPTIONS_GENERAL       52
+#define IDC_OPT_NEW_CHART         2140  /* new windows: chart, moon calendar */
+#define IDC_OPT_NEW_CALENDAR      2141
+#define IDC_OPT_SIGNS             2142  /* zodiac signs, constellations */
+#define IDC_OPT_CONSTELLATIONS    2143
+#define IDC_OPT_START_LAST_FILE   2144
+#define IDC_OPT_APPLY_TO_ALL      2145
+#define IDC_OPT_SOUND             2146
+#define IDC_OPT_FONT              2214
+#define IDC_OPT_FONT_SAMPLE       2237
+
+#define IDD_OPTIONS_CALENDAR      50
+#define IDC_OPT_COLUMN_ELEMENT    2161
+#define IDC_OPT_COLUMN_SUN        2162
+#define IDC_OPT_COLUMN_PLANTING   2163
+#define IDC_OPT_COLUMN_RECO3      2164
+#define IDC_OPT_COLUMN_NOTES      2165
+#define IDC_OPT_ELEMENT_COLOUR_FIRST 2166  /* fire, earth, air, water: captions "-10".."-13" */
+#define IDC_OPT_SHOW_WEEKDAY      2185
+#define IDC_OPT_SHOW_YEAR         2186
+#define IDC_OPT_TWO_DIGIT_YEAR    2187
+#define IDC_OPT_DATE_TWO_LINES    2188
+#define IDC_OPT_PRINT_RECO_DAYS   2189
+
 #endif

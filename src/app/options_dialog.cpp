@@ -45,7 +45,9 @@ void RunOptionsDialog(int) {
   OptionsWork work = StartingWork();
   const LPARAM param = reinterpret_cast<LPARAM>(&work);
   const PropertyPageSpec pages[] = {
+      {IDD_OPTIONS_GENERAL, TWM_PAGE_GENERAL, GeneralPageProc, param, HID_OPTIONS_GENERAL},
       {IDD_OPTIONS_INFO, TWM_PAGE_INFO_PANEL, InfoPageProc, param, HID_OPTIONS_INFO},
+      {IDD_OPTIONS_CALENDAR, TWM_PAGE_MOON_CALENDAR, CalendarPageProc, param, HID_OPTIONS_CALENDAR},
       {IDD_OPTIONS_RECO, TWM_PAGE_RECOMMENDATIONS, RecoPageProc, param, HID_OPTIONS_RECO},
       {IDD_OPTIONS_BIO, TWM_PAGE_BIORHYTHM, BioPageProc, param, HID_OPTIONS_BIO},
   };

@@ -33,7 +33,9 @@ void ApplyPreferences(const OptionsWork& work);
 // Answers a sheet notification: PSN_APPLY runs `apply`; the rest is left to the sheet.
 INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND));
 
+INT_PTR CALLBACK GeneralPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK InfoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
+INT_PTR CALLBACK CalendarPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK RecoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK BioPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 

@@ -361,4 +361,11 @@ void RebuildSidePanel() {
   if (g.dlg) Layout();
 }
 
+void SetSidePanelFont(HFONT font) {
+  if (!g.dlg) return;
+  for (int id : {kSummary, kLegend, kNote})
+    SendDlgItemMessageA(g.dlg, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  Layout();
+}
+
 }  // namespace tw

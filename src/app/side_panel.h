@@ -14,6 +14,9 @@ void RefreshSidePanel();
 void RebuildSidePanelSummary();
 // Builds summary, legend and layout again (after options or settings changed).
 void RebuildSidePanel();
+// Gives the panel's text fields the display font (after the options changed it) and builds
+// their texts again in it.
+void SetSidePanelFont(HFONT font);
 
 // Condition combo of the toolbar (selections or curve conditions).
 void ConditionComboChanged();

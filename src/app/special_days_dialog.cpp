@@ -15,6 +15,7 @@
 #include "app/commands.h"
 #include "app/help.h"
 #include "app/side_panel.h"
+#include "app/state_dialog.h"
 #include "calendar/date_parse.h"
 #include "calendar/special_day_rule.h"
 #include "core/spin_logic.h"
@@ -38,6 +39,7 @@ const DWORD kPopups[] = {IDC_SD_LIST_CHOICE, kHelpTopic, IDC_SD_HOLIDAYS, kHelpT
 const DialogHelpTable kHelp{kHelpTopic, kPopups};
 
 struct SpecialDaysState {
+  static constexpr int kHelpTopic = tw::kHelpTopic;
   HWND dlg = nullptr;
   int current = 0;
   int selected[kLists] = {0, 0, 0};
@@ -329,11 +331,13 @@ void ChangeRowFlags(SpecialDaysState& s, int row, uint16_t flags) {
   Modified(s);
 }
 
-void OnContextMenu(SpecialDaysState& s, int x, int y) {
+// Only the list on show has the menu.
+bool OnContextMenu(SpecialDaysState& s, HWND from, int x, int y) {
   HWND list = CurrentList(s);
+  if (from != list) return false;
   const int row = SelectedRow(list);
   HMENU menu = LoadMenuA(TheApp().library, MAKEINTRESOURCEA(IDR_SPECIAL_DAYS_MENU));
-  if (!menu) return;
+  if (!menu) return true;
   HMENU popup = GetSubMenu(menu, 0);
   const uint16_t flags = row >= 0 ? RowFlags(RowParam(list, row)) : 0;
   for (int id = IDM_SD_ACTIVE; id <= IDM_SD_COLOR_LAST; ++id) {
@@ -352,7 +356,7 @@ void OnContextMenu(SpecialDaysState& s, int x, int y) {
   }
   const int cmd = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, s.dlg, nullptr);
   DestroyMenu(menu);
-  if (cmd == 0 || row < 0) return;
+  if (cmd == 0 || row < 0) return true;
   if (cmd == IDM_SD_ACTIVE)
     ChangeRowFlags(s, row, flags ^ kSpecialActive);
   else if (cmd == IDM_SD_OFFICIAL && s.current == 0) {
@@ -360,6 +364,7 @@ void OnContextMenu(SpecialDaysState& s, int x, int y) {
     ShowSelected(s);
   } else if (cmd >= IDM_SD_COLOR_FIRST && cmd <= IDM_SD_COLOR_LAST)
     ChangeRowFlags(s, row, WithSpecialColour(flags, cmd - IDM_SD_COLOR_FIRST));
+  return true;
 }
 
 void ToggleRow(SpecialDaysState& s, int row) {
@@ -439,7 +444,7 @@ bool SaveLists(const SpecialDaysState& s) {
   return app.specialDays.Save(app.userDataDir, lists[0], lists[1], lists[2], app.locale.country, app.sink);
 }
 
-void OnCommand(SpecialDaysState& s, int id, int code) {
+void OnCommand(SpecialDaysState& s, int id, int code = BN_CLICKED) {
   switch (id) {
     case IDC_SD_LIST_CHOICE:
       if (code == CBN_SELCHANGE) SwitchList(s, ComboIndex(s.dlg, id));
@@ -491,25 +496,11 @@ void OnCommand(SpecialDaysState& s, int id, int code) {
   }
 }
 
+// Spins, commands with their notification codes and per-control help are this dialog's
+// own; the rest is the shared procedure's.
 INT_PTR CALLBACK SpecialDaysProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* s = reinterpret_cast<SpecialDaysState*>(GetWindowLongPtrA(dlg, DWLP_USER));
   switch (msg) {
-    case WM_INITDIALOG:
-      s = reinterpret_cast<SpecialDaysState*>(lp);
-      SetWindowLongPtrA(dlg, DWLP_USER, lp);
-      s->dlg = dlg;
-      OnInit(*s);
-      return TRUE;
-    case WM_NOTIFY:
-      if (!s) break;
-      SetWindowLongPtrA(dlg, DWLP_MSGRESULT, OnNotify(*s, reinterpret_cast<NMHDR*>(lp)));
-      return TRUE;
-    case WM_CONTEXTMENU:
-      if (s && reinterpret_cast<HWND>(wp) == CurrentList(*s)) {
-        OnContextMenu(*s, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-        return TRUE;
-      }
-      break;
     case WM_VSCROLL:
       if (s && lp) OnSpin(*s, GetDlgCtrlID(reinterpret_cast<HWND>(lp)), SpinStep(LOWORD(wp), static_cast<int16_t>(HIWORD(wp))));
       return TRUE;
@@ -518,9 +509,11 @@ INT_PTR CALLBACK SpecialDaysProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         OnCommand(*s, LOWORD(wp), HIWORD(wp));
         return TRUE;
       }
-      break;
+      return DialogTail(dlg, msg, wp, lp, kHelp);
+    case WM_HELP:
+      return DialogTail(dlg, msg, wp, lp, kHelp);
   }
-  return DialogTail(dlg, msg, wp, lp, kHelp);
+  return StateDialogProc<SpecialDaysState>(dlg, msg, wp, lp);
 }
 
 void RunSpecialDaysDialog(int) {

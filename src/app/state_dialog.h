@@ -1,10 +1,13 @@
 // One dialog procedure for the dialogs that keep their state in a struct behind DWLP_USER:
 // the struct gets the dialog handle, and OnInit, OnNotify (its result is the dialog's
 // answer) and OnCommand (button clicks, Enter, Escape) are found beside the struct's type.
-// WM_HELP opens the dialog's help topic, State::kHelpTopic.
+// WM_HELP opens the dialog's help topic, State::kHelpTopic. A dialog with a context menu
+// also has OnContextMenu(state, window, x, y), true when it showed its menu; without one
+// the request goes on to the system.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "app/help.h"
 
@@ -27,6 +30,11 @@ INT_PTR CALLBACK StateDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (s && HIWORD(wp) == BN_CLICKED) OnCommand(*s, LOWORD(wp));
       return TRUE;
+    case WM_CONTEXTMENU:
+      if constexpr (requires(State& st) { OnContextMenu(st, HWND{}, 0, 0); }) {
+        if (s && OnContextMenu(*s, reinterpret_cast<HWND>(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp))) return TRUE;
+      }
+      break;
     case WM_HELP:
       OpenHelp(HelpRequest::Context, State::kHelpTopic);
       return TRUE;

@@ -1,6 +1,12 @@
 // Options sheet: what a page changes shows where the user looks (info panel lines, the
 // settings file, the page after a restart); Cancel changes nothing.
+#include <windows.h>
+#include <colordlg.h>
+#include <dlgs.h>
+#include <mmsystem.h>
+
 #include <fstream>
+#include <vector>
 
 #include "core/daynumber.h"
 #include "doc/person_file.h"
@@ -15,9 +21,9 @@ constexpr int kPhase = 2155, kDistance = 2156, kHeight = 2157, kSawtooth = 2170,
 constexpr int kShowNameday = 2194;
 constexpr int kSummary = 2301;
 
-std::string IniValue(const char* key) {
+std::string IniValue(const char* key, const char* section = "TidewellGeneral") {
   char buf[64];
-  GetPrivateProfileStringA("TidewellGeneral", key, "<absent>", buf, sizeof buf, IniPath().c_str());
+  GetPrivateProfileStringA(section, key, "<absent>", buf, sizeof buf, IniPath().c_str());
   return buf;
 }
 
@@ -174,6 +180,130 @@ int OptionsPages(const Context& ctx) {
   return 0;
 }
 
+
+// General and moon calendar pages, seen where they act: the panel names the sun's
+// constellation, the font dialog's choice lands in the settings, a column leaves the
+// calendar header, an element colour and the date column width are stored as written.
+constexpr int kConstellations = 2143, kSound = 2146, kFont = 2214, kFontSample = 2237;
+constexpr int kColumnSun = 2162, kColumnNotes = 2165, kFireColour = 2166;
+constexpr int kShowWeekday = 2185, kShowYear = 2186, kTwoDigitYear = 2187, kTwoLines = 2188;
+
+bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+
+HWND FindListHeader(HWND frame) {
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  HWND child = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr;
+  return child ? FindWindowExA(child, nullptr, WC_HEADERA, nullptr) : nullptr;
+}
+
+// Picks the first of `faces` the font dialog offers, at 12 points; returns the face.
+std::string ChooseInFontDialog(HWND dlg) {
+  HWND faces = GetDlgItem(dlg, cmb1), sizes = GetDlgItem(dlg, cmb3);
+  for (const char* face : {"Courier New", "Times New Roman", "Tahoma", "DejaVu Serif"}) {
+    if (SendMessageA(faces, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face)) == CB_ERR) continue;
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
+    SendMessageA(sizes, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("12"));
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+    return face;
+  }
+  return "";
+}
+
+int OptionsGeneralCalendar(const Context& ctx) {
+  FrameSession s;
+  std::string doc;
+  s.Prepare(ctx,
+            "Liste=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\nData=1023\r\nSternbild=0\r\n"
+            "ShowDayOfWeek=1\r\nShowYear=1\r\nShow2DigitYear=0\r\nShowDate2Lines=0\r\n",
+            [&](const std::string& work) { doc = WriteErikaDocument(work); });
+  Check(s.Launch(ctx, doc), "program started");
+  HWND summary = nullptr;
+  WaitFor([&] { return s.frame && (summary = FindSummary(s.frame)) != nullptr && Has(summary, "Mond"); }, 20000);
+  HWND date = s.frame ? FindDateEdit(s.frame) : nullptr;
+  Check(date != nullptr, "date edit of the person window");
+  if (!date) return 1;
+  SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("24.03.2024"));
+  PostMessageA(date, WM_CHAR, 13, 0);
+  Check(WaitFor([&] { return Has(summary, "24.03.2024"); }, 10000), "summary of 24 March 2024");
+  Check(Has(summary, "Sonne: Widder"), "by signs the sun stands in Aries");
+
+  // General: constellations, and 12 points of another face from the font dialog.
+  PostMessageA(s.frame, WM_COMMAND, kOptions, 0);
+  HWND sheet = WaitSheet(s.program);
+  HWND general = sheet ? Page(sheet, kConstellations) : nullptr;
+  Check(general != nullptr, "the general page");
+  if (!general) return 1;
+  Check(Enabled(general, kSound) == (waveOutGetNumDevs() > 0), "Musik enabled exactly when there is a wave device");
+  Check(WindowText(GetDlgItem(general, kFontSample)) == "10,0 pt Arial", "the sample names the current font");
+  Click(general, kConstellations);
+  Press(general, kFont);
+  HWND fontDialog = WaitDialogWith(s.program, cmb1);
+  Check(fontDialog != nullptr, "Schrift opens the font dialog");
+  if (!fontDialog) return 1;
+  const std::string face = ChooseInFontDialog(fontDialog);
+  Check(!face.empty(), "the font dialog offers a known face");
+  Press(fontDialog, IDOK);
+  WaitFor([&] { return !IsWindowVisible(fontDialog); }, 5000);
+  Check(WaitFor([&] { return WindowText(GetDlgItem(general, kFontSample)) == "12,0 pt " + face; }, 5000),
+        "the sample shows the chosen size and face");
+  Picture(sheet, "Z:\\tmp\\tw-options-general.bmp");
+  Check(Ok(sheet), "Ok closes the sheet");
+  Check(IniValue("Font", "TidewellFonts") == face && IniValue("FontSize", "TidewellFonts") == "120 400",
+        "Font and FontSize written");
+  // A new display font makes the person window's controls anew, which selects today.
+  date = FindDateEdit(s.frame);
+  Check(date != nullptr, "the person window's controls are back in the new font");
+  if (!date) return 1;
+  SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("24.03.2024"));
+  PostMessageA(date, WM_CHAR, 13, 0);
+  Check(WaitFor([&] { return Has(summary, "24.03.2024") && Has(summary, "Sonne: Fische"); }, 10000),
+        "by constellations the sun stands in Pisces");
+
+  // Moon calendar: the enabling rules, two columns, the fire colour and a two-digit year.
+  HWND header = FindListHeader(s.frame);
+  Remote remote(s.program.pi.hProcess);
+  const std::vector<std::string> before = header ? remote.HeaderTexts(header) : std::vector<std::string>();
+  Check(before == std::vector<std::string>({"", "Datum", "Mond", "Sonne", "", "Empfehlungen"}), "header before");
+  PostMessageA(s.frame, WM_COMMAND, kOptions, 0);
+  sheet = WaitSheet(s.program);
+  HWND calendar = sheet ? Page(sheet, kColumnSun) : nullptr;
+  Check(calendar != nullptr, "the moon calendar page");
+  if (!calendar) return 1;
+  Check(Enabled(calendar, kTwoDigitYear) && Enabled(calendar, kTwoLines), "weekday and year: all choices open");
+  Click(calendar, kShowYear);
+  Check(!Enabled(calendar, kTwoDigitYear) && !Enabled(calendar, kTwoLines), "without the year neither year choice");
+  Click(calendar, kShowYear);
+  Click(calendar, kShowWeekday);
+  Check(Enabled(calendar, kTwoDigitYear) && !Enabled(calendar, kTwoLines), "without the weekday no two lines");
+  Click(calendar, kShowWeekday);
+  Click(calendar, kTwoDigitYear);
+  Click(calendar, kColumnSun);
+  Click(calendar, kColumnNotes);
+  Press(calendar, kFireColour);
+  HWND colour = WaitDialogWith(s.program, COLOR_RAINBOW);
+  Check(colour != nullptr, "the fire button opens the colour dialog");
+  if (!colour) return 1;
+  SendMessageA(GetDlgItem(colour, COLOR_RED), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
+  SendMessageA(GetDlgItem(colour, COLOR_GREEN), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("128"));
+  SendMessageA(GetDlgItem(colour, COLOR_BLUE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
+  Press(colour, IDOK);
+  WaitFor([&] { return !IsWindowVisible(colour); }, 5000);
+  Picture(sheet, "Z:\\tmp\\tw-options-calendar.bmp");
+  Check(Ok(sheet), "Ok closes the sheet");
+  header = FindListHeader(s.frame);
+  const std::vector<std::string> after = header ? remote.HeaderTexts(header) : std::vector<std::string>();
+  Check(after == std::vector<std::string>({"", "Datum", "Mond", "", "Empfehlungen", "Notizen"}),
+        "the sun column left the header, the notes came");
+  Check(IniValue("ElementColor", "TidewellColors") == "8000,47a8,a9f5ee,daa556", "fire written as 8000");
+  const int preference = std::atoi(IniValue("Preference").c_str());
+  Check((preference & 0x1000) == 0 && (preference & 0x800) != 0, "Preference without sun, with notes");
+  Check(s.Close(), "program closes");
+  Check(IniValue("SaveWidths").rfind("22 158 ", 0) == 0, "date column 158 with a two-digit year");
+  Check(IniValue("Show2DigitYear") == "1" && IniValue("ShowYear") == "1", "date choices stored");
+  return 0;
+}
+
 }  // namespace
 
 TW_E2E_CASE("options-pages", OptionsPages);
+TW_E2E_CASE("options-general-calendar", OptionsGeneralCalendar);

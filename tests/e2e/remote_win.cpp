@@ -174,6 +174,23 @@ std::string Remote::ListText(HWND list, int index, int column) {
   return text;
 }
 
+std::vector<std::string> Remote::HeaderTexts(HWND header) {
+  std::vector<std::string> texts;
+  const int count = static_cast<int>(SendWait(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    HDITEMA it = {};
+    it.mask = HDI_TEXT;
+    it.pszText = block_ + kTextOffset;
+    it.cchTextMax = kTextMax;
+    char text[kTextMax + 1] = {};
+    Put(text, sizeof text, kTextOffset);
+    SendWait(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
+    Get(text, kTextMax, kTextOffset);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 LPARAM Remote::ListParam(HWND list, int index) {
   LVITEMA it = {};
   it.mask = LVIF_PARAM;

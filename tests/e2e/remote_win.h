@@ -47,6 +47,8 @@ class Remote {
   LPARAM ListParam(HWND list, int index);
   int ListImage(HWND list, int index);
   void SelectListItem(HWND list, int index);
+  // The titles of a header control's items, left to right.
+  std::vector<std::string> HeaderTexts(HWND header);
 
  private:
   void* Put(const void* data, size_t size, size_t offset = 0);

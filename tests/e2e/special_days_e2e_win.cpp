@@ -184,6 +184,19 @@ int SpecialDaysCancelAndLocked(const Context& ctx) {
   r.SelectListItem(holidays, 0);
   Press(dlg, kDelete);
   NewRow(dlg, holidays, "Verworfen");
+  // Menu 35 on the list: "&Aktiv" by its mnemonic switches the selected row.
+  r.SelectListItem(holidays, 0);
+  const LPARAM rowBefore = r.ListParam(holidays, 0);
+  RECT rc;
+  GetWindowRect(holidays, &rc);
+  PostMessageA(holidays, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(holidays), MAKELPARAM(rc.left + 10, rc.top + 10));
+  HWND menu = nullptr;
+  Check(WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 5000),
+        "menu 35 pops up on the list");
+  PostMessageA(dlg, WM_KEYDOWN, 'A', 0);
+  PostMessageA(dlg, WM_CHAR, 'a', 0);
+  Check(WaitFor([&] { return ((r.ListParam(holidays, 0) ^ rowBefore) & tw::kSpecialActive) != 0; }, 5000),
+        "Aktiv switches the row");
   Press(dlg, IDCANCEL);
   Check(WaitFor([&] { return !IsWindow(dlg); }, 10000), "Abbrechen closes");
   for (int i = 0; i < 3; ++i) Check(ReadAll(s.Path(files[i])) == before[i], "Abbrechen leaves the file byte-identical");

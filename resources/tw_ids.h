@@ -377,6 +377,10 @@
 #define HID_MOON_WINDOW          7501  /* person window in moon calendar mode */
 #define HID_PERSON_DIALOG        8001
 #define HID_PASSWORD_DIALOG      8002
+#define HID_RECOMMENDATIONS      8012  /* "Empfehlungen" */
+#define HID_UNSELECTED_RECOS     8014  /* "Empfehlungen ohne Auswahl" */
+#define HID_RECO_SELECTIONS      8015  /* the selections of one recommendation */
+#define HID_SELECTIONS           8016  /* "Empfehlungen - Auswahl" */
 #define HID_WINDOW_PARTS         8034  /* splitter and side panel */
 #define HID_PERSON_NAME          9100
 #define HID_PERSON_DESCRIPTION   9101

@@ -34,7 +34,7 @@ struct DragState {
 };
 
 struct RecoDialog {
-  static constexpr int kHelpTopic = 8012;
+  static constexpr int kHelpTopic = HID_RECOMMENDATIONS;
   HWND dlg = nullptr;
   RecoTreeView view;
   bool editing = false;

@@ -384,6 +384,10 @@
 #define HID_OPTIONS_BIO          8009
 #define HID_OPTIONS_SEARCH       8010
 #define HID_OPTIONS_RHYTHMS      8011
+#define HID_RECOMMENDATIONS      8012  /* "Empfehlungen" */
+#define HID_UNSELECTED_RECOS     8014  /* "Empfehlungen ohne Auswahl" */
+#define HID_RECO_SELECTIONS      8015  /* the selections of one recommendation */
+#define HID_SELECTIONS           8016  /* "Empfehlungen - Auswahl" */
 #define HID_WINDOW_PARTS         8034  /* splitter and side panel */
 #define HID_PERSON_NAME          9100
 #define HID_PERSON_DESCRIPTION   9101

@@ -31,8 +31,6 @@ constexpr int kStateImages = 1;          // the shell's 12x12 list: states any..
 constexpr int kRootImageNone = 8;        // the root's pair: no condition set / some set
 constexpr int kRootImageSome = 7;
 constexpr int kNoImage = 100;            // beyond the list: the switch shows none
-constexpr UINT_PTR kScrollTimer = 1;
-constexpr UINT kScrollMs = 83;
 constexpr int kLegendCount = 4;
 
 constexpr DWORD kPopups[] = {0, 0};
@@ -43,10 +41,9 @@ constexpr COLORREF kTextColours[] = {RGB(0, 0, 0), RGB(255, 0, 0), RGB(0, 128, 0
 constexpr COLORREF kButtonColours[] = {RGB(0, 0, 0), RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
 
 struct PaintDrag {
-  bool active = false;
+  TreeDrag tree;
   int paint = 0;
   int last = -1;  // node painted last
-  int scroll = 0;
 };
 
 struct Layout {
@@ -349,13 +346,8 @@ void OnBeginDrag(CondDialog& d, const NMTREEVIEWA& nm) {
   const int paint = ConditionDragState(State(d), node);
   if (paint < 0) return;
   d.drag = PaintDrag();
-  d.drag.active = true;
   d.drag.paint = paint;
-  POINT pt = nm.ptDrag;
-  MapWindowPoints(d.tree, d.dlg, &pt, 1);
-  ImageList_BeginDrag(TheApp().imageLists[kStateImages], paint, -8, -8);
-  ImageList_DragEnter(d.dlg, pt.x, pt.y);
-  SetCapture(d.dlg);
+  BeginTreeDrag(d.drag.tree, d.dlg, d.tree, TheApp().imageLists[kStateImages], paint, -8, -8, nm.ptDrag);
 }
 
 void PaintAt(CondDialog& d, HTREEITEM item) {
@@ -377,20 +369,8 @@ void PaintAt(CondDialog& d, HTREEITEM item) {
 }
 
 void OnDragMove(CondDialog& d, LPARAM lp) {
-  ImageList_DragMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-  POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-  MapWindowPoints(d.dlg, d.tree, &pt, 1);
-  RECT client;
-  GetClientRect(d.tree, &client);
-  const int scroll = DragScrollDirection(pt.y, client.top, client.bottom);
-  if (scroll != d.drag.scroll) {
-    d.drag.scroll = scroll;
-    if (scroll)
-      SetTimer(d.dlg, kScrollTimer, kScrollMs, nullptr);
-    else
-      KillTimer(d.dlg, kScrollTimer);
-  }
-  if (scroll) return;
+  POINT pt;
+  if (!MoveTreeDrag(d.drag.tree, lp, pt)) return;
   TVHITTESTINFO hit = {};
   hit.pt = pt;
   PaintAt(d, reinterpret_cast<HTREEITEM>(SendMessageA(d.tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
@@ -400,9 +380,9 @@ void OnDragMove(CondDialog& d, LPARAM lp) {
 // at that edge is painted.
 void OnScrollTick(CondDialog& d) {
   ImageList_DragShowNolock(FALSE);
-  SendMessageA(d.tree, WM_VSCROLL, d.drag.scroll < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+  SendMessageA(d.tree, WM_VSCROLL, d.drag.tree.scroll < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
   HTREEITEM edge = reinterpret_cast<HTREEITEM>(SendMessageA(d.tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
-  if (d.drag.scroll > 0) {
+  if (d.drag.tree.scroll > 0) {
     const int visible = static_cast<int>(SendMessageA(d.tree, TVM_GETVISIBLECOUNT, 0, 0));
     for (int i = 1; i < visible && edge; ++i) {
       HTREEITEM next = reinterpret_cast<HTREEITEM>(SendMessageA(d.tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(edge)));
@@ -416,12 +396,8 @@ void OnScrollTick(CondDialog& d) {
 }
 
 void EndDrag(CondDialog& d) {
-  if (!d.drag.active) return;
-  d.drag.active = false;
-  KillTimer(d.dlg, kScrollTimer);
-  ImageList_DragLeave(d.dlg);
-  ImageList_EndDrag();
-  if (GetCapture() == d.dlg) ReleaseCapture();
+  if (!d.drag.tree.active) return;
+  EndTreeDrag(d.drag.tree);
   d.editor->EndPaint();
   if (HTREEITEM item = ItemOf(d, d.drag.last))
     SendMessageA(d.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
@@ -578,7 +554,7 @@ INT_PTR CALLBACK ConditionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     return !d->editor->focusName();
   }
   if (!d) return FALSE;
-  if (d->drag.active) {
+  if (d->drag.tree.active) {
     switch (msg) {
       case WM_MOUSEMOVE:
         OnDragMove(*d, lp);
@@ -590,7 +566,7 @@ INT_PTR CALLBACK ConditionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         if (reinterpret_cast<HWND>(lp) != dlg) EndDrag(*d);
         return TRUE;
       case WM_TIMER:
-        if (wp == kScrollTimer) OnScrollTick(*d);
+        if (wp == kTreeDragTimer) OnScrollTick(*d);
         return TRUE;
     }
   }

@@ -1,7 +1,6 @@
 // "Empfehlungen" (template 65): the tree of all recommendations by category and group, new
 // records and groups, delete, rename in place, drag and drop that moves or copies, the
 // description of the selected recommendation, and the save with backups on closing.
-#include <windowsx.h>
 
 #include "app/app.h"
 #include "app/child.h"
@@ -21,20 +20,17 @@ namespace tw {
 
 namespace {
 
-constexpr UINT_PTR kScrollTimer = 1;
-constexpr UINT kScrollMs = 83;
 constexpr int kDragMargin = 10;  // the cursor may leave the tree this far above and below
 
 struct DragState {
-  bool active = false;
+  TreeDrag tree;
   HTREEITEM item = nullptr;
   int slot = -1;
-  HIMAGELIST image = nullptr;
-  int scroll = 0;  // -1 up, +1 down, 0 none
+  HIMAGELIST image = nullptr;  // made for this drag
 };
 
 struct RecoDialog {
-  static constexpr int kHelpTopic = 8012;
+  static constexpr int kHelpTopic = HID_RECOMMENDATIONS;
   HWND dlg = nullptr;
   RecoTreeView view;
   bool editing = false;
@@ -195,14 +191,6 @@ void OnClose(RecoDialog& d) {
 
 // ---- drag and drop ----
 
-HWND DragWindow(RecoDialog& d) { return d.dlg; }
-
-POINT TreePoint(RecoDialog& d, LPARAM lp) {
-  POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-  MapWindowPoints(d.dlg, d.view.tree, &pt, 1);
-  return pt;
-}
-
 HTREEITEM ItemAt(HWND tree, POINT pt) {
   TVHITTESTINFO hit = {};
   hit.pt = pt;
@@ -234,14 +222,7 @@ void OnBeginDrag(RecoDialog& d, const NMTREEVIEWA& nm) {
   r.top -= kDragMargin;
   r.bottom += kDragMargin;
   ClipCursor(&r);
-  POINT pt = nm.ptDrag;
-  MapWindowPoints(d.view.tree, DragWindow(d), &pt, 1);
-  if (d.drag.image) {
-    ImageList_BeginDrag(d.drag.image, 0, 0, 0);
-    ImageList_DragEnter(DragWindow(d), pt.x, pt.y);
-  }
-  SetCapture(d.dlg);
-  d.drag.active = true;
+  BeginTreeDrag(d.drag.tree, d.dlg, d.view.tree, d.drag.image, 0, 0, 0, nm.ptDrag);
 }
 
 void SetDragCursor(RecoDialog& d, HTREEITEM target) {
@@ -261,19 +242,8 @@ void SetDragCursor(RecoDialog& d, HTREEITEM target) {
 }
 
 void OnDragMove(RecoDialog& d, LPARAM lp) {
-  ImageList_DragMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-  const POINT pt = TreePoint(d, lp);
-  RECT client;
-  GetClientRect(d.view.tree, &client);
-  const int scroll = DragScrollDirection(pt.y, client.top, client.bottom);
-  if (scroll != d.drag.scroll) {
-    d.drag.scroll = scroll;
-    if (scroll)
-      SetTimer(d.dlg, kScrollTimer, kScrollMs, nullptr);
-    else
-      KillTimer(d.dlg, kScrollTimer);
-  }
-  if (scroll) return;
+  POINT pt;
+  if (!MoveTreeDrag(d.drag.tree, lp, pt)) return;
   HTREEITEM target = ItemAt(d.view.tree, pt);
   if (RecoItemParam(d.view.tree, target) == kRecoRootItem) target = nullptr;
   SetDropTarget(d, target);
@@ -286,7 +256,7 @@ void OnScrollTick(RecoDialog& d) {
   HTREEITEM from = DropTarget(tree);
   if (!from) from = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
   if (!from) return;
-  const WPARAM step = d.drag.scroll < 0 ? TVGN_PREVIOUSVISIBLE : TVGN_NEXTVISIBLE;
+  const WPARAM step = d.drag.tree.scroll < 0 ? TVGN_PREVIOUSVISIBLE : TVGN_NEXTVISIBLE;
   HTREEITEM next = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, step, reinterpret_cast<LPARAM>(from)));
   if (!next) return;
   ImageList_DragShowNolock(FALSE);
@@ -297,15 +267,10 @@ void OnScrollTick(RecoDialog& d) {
 }
 
 void EndDrag(RecoDialog& d) {
-  KillTimer(d.dlg, kScrollTimer);
-  if (d.drag.image) {
-    ImageList_DragLeave(DragWindow(d));
-    ImageList_EndDrag();
-    ImageList_Destroy(d.drag.image);
-  }
-  d.drag.active = false;
+  EndTreeDrag(d.drag.tree);
+  if (d.drag.image) ImageList_Destroy(d.drag.image);
+  d.drag.image = nullptr;
   ClipCursor(nullptr);
-  ReleaseCapture();
 }
 
 void OnDrop(RecoDialog& d) {
@@ -429,7 +394,7 @@ void OnCommand(RecoDialog& d, int id) {
 // common dispatch.
 INT_PTR CALLBACK RecoDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* d = reinterpret_cast<RecoDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-  if (!d || !d->drag.active) return StateDialogProc<RecoDialog>(dlg, msg, wp, lp);
+  if (!d || !d->drag.tree.active) return StateDialogProc<RecoDialog>(dlg, msg, wp, lp);
   switch (msg) {
     case WM_MOUSEMOVE:
       OnDragMove(*d, lp);
@@ -444,7 +409,7 @@ INT_PTR CALLBACK RecoDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return TRUE;
     case WM_TIMER:
-      if (wp == kScrollTimer) OnScrollTick(*d);
+      if (wp == kTreeDragTimer) OnScrollTick(*d);
       return TRUE;
   }
   return StateDialogProc<RecoDialog>(dlg, msg, wp, lp);

@@ -7,6 +7,7 @@
 #include "app/selection_list.h"
 #include "app/state_dialog.h"
 #include "dialogs/reco_dialog_ids.h"
+#include "tw_ids.h"
 #include "reco/reco_selection.h"
 #include "reco/reco_tree.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 
 struct RecoSelectionsDialog {
-  static constexpr int kHelpTopic = 8015;
+  static constexpr int kHelpTopic = HID_RECO_SELECTIONS;
   HWND dlg = nullptr;
   HWND list = nullptr;
   int slot = -1;

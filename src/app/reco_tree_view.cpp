@@ -1,6 +1,7 @@
 #include "app/reco_tree_view.h"
 
 #include <richedit.h>
+#include <windowsx.h>
 
 #include "app/app.h"
 #include "core/rtf_builder.h"
@@ -25,6 +26,7 @@ class LibraryConditionTexts : public ConditionTexts {
 
 constexpr int kSmallImages = 1;  // the shell's 12x12 list: condition and membership states
 constexpr int kTreeImages = 2;   // the shell's 18x18 list: root, categories, groups, records
+constexpr UINT kDragScrollMs = 83;
 
 int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM tables) {
   return CompareRecoSlots(*reinterpret_cast<const RecoTables*>(tables), static_cast<int>(a), static_cast<int>(b));
@@ -193,6 +195,43 @@ void UpdateSelectionImages(const RecoTreeView& view, const RecoTables& tables, c
     if (view.categories[c - 1]) SetImage(view.tree, view.categories[c - 1], SelectionItemImage(tables, order, -c, map));
   for (int s = 0; s < kRecoSlots; ++s)
     if (view.items[s]) SetImage(view.tree, view.items[s], SelectionItemImage(tables, order, s, map));
+}
+
+void BeginTreeDrag(TreeDrag& drag, HWND dlg, HWND tree, HIMAGELIST image, int index, int hotX, int hotY, POINT start) {
+  drag = TreeDrag();
+  drag.dlg = dlg;
+  drag.tree = tree;
+  MapWindowPoints(tree, dlg, &start, 1);
+  ImageList_BeginDrag(image, index, hotX, hotY);
+  ImageList_DragEnter(dlg, start.x, start.y);
+  SetCapture(dlg);
+  drag.active = true;
+}
+
+bool MoveTreeDrag(TreeDrag& drag, LPARAM lp, POINT& inTree) {
+  ImageList_DragMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+  inTree = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  MapWindowPoints(drag.dlg, drag.tree, &inTree, 1);
+  RECT client;
+  GetClientRect(drag.tree, &client);
+  const int scroll = DragScrollDirection(inTree.y, client.top, client.bottom);
+  if (scroll != drag.scroll) {
+    drag.scroll = scroll;
+    if (scroll)
+      SetTimer(drag.dlg, kTreeDragTimer, kDragScrollMs, nullptr);
+    else
+      KillTimer(drag.dlg, kTreeDragTimer);
+  }
+  return scroll == 0;
+}
+
+void EndTreeDrag(TreeDrag& drag) {
+  if (!drag.active) return;
+  drag.active = false;
+  KillTimer(drag.dlg, kTreeDragTimer);
+  ImageList_DragLeave(drag.dlg);
+  ImageList_EndDrag();
+  if (GetCapture() == drag.dlg) ReleaseCapture();
 }
 
 void ShowRecoDescription(HWND box, const RecoRecord* record) {

@@ -61,6 +61,25 @@ void SelectRecoItem(const RecoTreeView& view, HTREEITEM item);
 // Membership images of every item over `map` (selection mode).
 void UpdateSelectionImages(const RecoTreeView& view, const RecoTables& tables, const SlotMap& map);
 
+// A drag over a tree, held by its dialog: the image follows the mouse, and while the mouse
+// is above or below the tree a timer of the dialog (kTreeDragTimer, every 83 ms) asks it to
+// scroll one step in `scroll`'s direction.
+constexpr UINT_PTR kTreeDragTimer = 1;
+struct TreeDrag {
+  HWND dlg = nullptr;
+  HWND tree = nullptr;
+  bool active = false;
+  int scroll = 0;  // -1 up, +1 down, 0 none
+};
+// Shows `image` (entry `index`, hot spot `hotX`/`hotY`) at the tree point `start` and
+// captures the mouse for the dialog.
+void BeginTreeDrag(TreeDrag& drag, HWND dlg, HWND tree, HIMAGELIST image, int index, int hotX, int hotY, POINT start);
+// Moves the image to the dialog point in `lp` and starts or stops the scroll timer; true
+// with the point in tree coordinates when the mouse is over the tree rather than above or
+// below it.
+bool MoveTreeDrag(TreeDrag& drag, LPARAM lp, POINT& inTree);
+void EndTreeDrag(TreeDrag& drag);
+
 // The description of a recommendation's conditions into a rich edit box; empty for null.
 void ShowRecoDescription(HWND box, const RecoRecord* record);
 

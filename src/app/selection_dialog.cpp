@@ -19,7 +19,7 @@ namespace tw {
 namespace {
 
 struct SelectionDialog {
-  static constexpr int kHelpTopic = 8016;
+  static constexpr int kHelpTopic = HID_SELECTIONS;
   HWND dlg = nullptr;
   HWND list = nullptr;
   RecoTreeView view;

@@ -7,6 +7,7 @@
 #include "app/reco_tree_view.h"
 #include "app/state_dialog.h"
 #include "dialogs/reco_dialog_ids.h"
+#include "tw_ids.h"
 
 namespace tw {
 
@@ -14,7 +15,7 @@ namespace {
 
 
 struct UnselectedDialog {
-  static constexpr int kHelpTopic = 8014;
+  static constexpr int kHelpTopic = HID_UNSELECTED_RECOS;
   HWND dlg = nullptr;
   RecoTreeView view;
   const SlotMap* selected = nullptr;

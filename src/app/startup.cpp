@@ -251,7 +251,20 @@ void FinishStart(App& app, int show, const char* commandLine) {
   if (app.settings.tipOnStart) PostMessageA(app.frame, WM_COMMAND, IDM_TIP_OF_THE_DAY, 0);
 }
 
+bool WaitForEndingInstance(HWND other) {
+  constexpr DWORD kEndingWaitMs = 15000;  // saving the data files and settings at exit
+  if (!GetPropA(other, kEndingProperty)) return false;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(other, &pid);
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (!process) return !IsWindow(other);
+  const bool ended = WaitForSingleObject(process, kEndingWaitMs) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
 void Shutdown(App& app) {
+  SetPropA(app.frame, kEndingProperty, reinterpret_cast<HANDLE>(1));
   if (app.recoLoaded && SaveAtExit(app.userDataDir, app.reco, app.recoRotation, app.sink)) {
     app.settings.nextSave = app.recoRotation.nextSave;
     SetSettingNumber(app.profile, kSetNextSave, app.settings.nextSave);
@@ -281,6 +294,7 @@ void Shutdown(App& app) {
   if (app.mainMenu) DestroyMenu(app.mainMenu);
   app.mainMenu = nullptr;
   CloseHelp();
+  RemovePropA(app.frame, kEndingProperty);
   DestroyWindow(app.frame);
 }
 

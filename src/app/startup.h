@@ -6,6 +6,10 @@
 
 namespace tw {
 
+// Set on the frame while Shutdown runs: a new start waits for such an instance to end
+// instead of handing over to it.
+constexpr char kEndingProperty[] = "TwEnding";
+
 struct ExtraClass {
   const char* name;
   WNDPROC proc;
@@ -26,6 +30,9 @@ void ReleaseEarly(App& app);
 // Special days, palette, the rest of the settings, frame placement, help on a new version,
 // the data files, and the posted commands for the first document and the tip.
 void FinishStart(App& app, int show, const char* commandLine);
+// True when `other` (a frame found at start) belonged to an instance that was ending and
+// has ended within a few seconds; false when it runs on.
+bool WaitForEndingInstance(HWND other);
 // Runs on WM_CLOSE after every person window closed; ends with DestroyWindow(frame).
 void Shutdown(App& app);
 // After the message loop.

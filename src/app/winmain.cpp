@@ -71,8 +71,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
   app.instance = instance;
   app.startTick = GetTickCount();
 
-  // One instance: the running one comes to the front, this one ends.
-  if (HWND other = FindWindowA(kFrameClass, nullptr)) {
+  // One instance: the running one comes to the front, this one ends. One that is ending is
+  // waited for, so a document double-clicked right after closing the program still opens.
+  HWND other = nullptr;
+  while ((other = FindWindowA(kFrameClass, nullptr)) != nullptr && WaitForEndingInstance(other)) {
+  }
+  if (other) {
     if (IsIconic(other)) ShowWindow(other, SW_SHOWDEFAULT);
     BringWindowToTop(other);
     SetForegroundWindow(other);

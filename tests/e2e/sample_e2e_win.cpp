@@ -17,9 +17,12 @@ int SamplePerson(const Context& ctx) {
   Check(p.Start(ctx.exe, work, "Beispiel.twd"), "program started with the sample person");
   HWND frame = p.WaitWindow("TwFrame", 30000);
   if (!frame) return 1;
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
   HWND child = nullptr;
-  WaitFor([&] { return (child = FindWindowExA(client, nullptr, "TwChild", nullptr)) != nullptr; }, 15000);
+  // The frame is listed before its WM_CREATE made the MDI client: look it up on every poll.
+  WaitFor([&] {
+    HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+    return client && (child = FindWindowExA(client, nullptr, "TwChild", nullptr)) != nullptr;
+  }, 15000);
   Check(child && WaitFor([&] { return WindowText(child) == "Erika Beispiel - 14.03.1985"; }, 10000),
         "the sample person's window opens");
   std::printf("window: %s\n", child ? WindowText(child).c_str() : "none");

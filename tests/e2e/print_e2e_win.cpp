@@ -201,8 +201,10 @@ int PrintCalendarMonthPage(const Context& ctx) {
   if (widths) {
     std::printf("widths: %s / %s\n", WindowText(GetDlgItem(widths, kWidthSum)).c_str(),
                 WindowText(GetDlgItem(widths, kMoonUnit)).c_str());
-    SaveScreen("Z:\\tmp\\tw-print-sheet-widths.bmp");
     SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    Responsive(sheet);
+    Sleep(500);
+    SaveScreen("Z:\\tmp\\tw-print-sheet-range.bmp");
   }
   Press(sheet, IDOK);
   Check(s.WaitJobEnd(60000), "the job ends");
@@ -264,7 +266,12 @@ int PrintChart60(const Context& ctx) {
     Responsive(sheet);
     Sleep(200);
     Check(PreviewPixels(preview) != before, "the preview changes with the left margin");
-    if (margins) SendMessageA(GetDlgItem(margins, kMarginLeft), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10"));
+    if (margins) {
+      SendMessageA(GetDlgItem(margins, kMarginLeft), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10"));
+      for (int i = 0; i < 3; ++i)
+        SendMessageA(margins, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(margins, kMarginLeft + 1)));
+      Check(WindowText(GetDlgItem(margins, kMarginLeft)) == "13", "the margin's spin button steps by one");
+    }
   }
   // The content page: the average of rhythms 1 and 2 highlighted gets its legend item.
   SendMessageA(sheet, PSM_SETCURSEL, 1, 0);

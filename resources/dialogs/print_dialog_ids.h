@@ -56,9 +56,19 @@
 #define IDC_PRINT_MARGIN_BOTTOM   2213
 
 #define IDC_PRINT_WIDTH_GROUP     2241
-#define IDC_PRINT_WIDTH_FIRST     2242  /* 2242 + 2i; spin = field + 1 */
+#define IDC_PRINT_WIDTH_FIRST     2242  /* 2242 + 2i */
 #define IDC_PRINT_WIDTH_SUM       2261
+#define IDC_PRINT_WIDTH_SPIN_FIRST 2262 /* + i: 2261 is taken by the sum */
 #define IDC_PRINT_MOON_UNIT       2182
 #define IDC_PRINT_OPTIMAL         2180
+
+/* Help topics of the sheet's pages. */
+#define HID_PRINT_RANGE_CALENDAR  8019
+#define HID_PRINT_RANGE_CHART     8020
+#define HID_PRINT_CONTENT_CHART   8021
+#define HID_PRINT_CONTENT_CALENDAR 8022
+#define HID_PRINT_MARGINS_CALENDAR 8023
+#define HID_PRINT_MARGINS_CHART   8024
+#define HID_PRINT_WIDTHS          8025
 
 #endif

@@ -1,12 +1,11 @@
 // `TwPreview`: the print setup sheet's picture of the first page, in the unit of the
 // margins: the sheet, its printable area, the margins in red, the header, and the bands
-// (chart) or the rows and columns (moon calendar). It repaints whenever a page edits.
+// as the chart painter prints them (chart) or the rows and columns (moon calendar). It
+// repaints whenever a page edits.
 #include <algorithm>
-#include <cmath>
 
 #include "app/app.h"
 #include "app/print.h"
-#include "bio/rhythm.h"
 
 namespace tw {
 
@@ -24,6 +23,47 @@ struct Scaler {
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
+}
+
+// The chart's bands as the job prints them: the chart painter draws in the printer's
+// pixels and the mapping mode shrinks them into the preview's printable area. The dotted
+// lines at 500 and -500 stand for the grid.
+void PaintChartBands(HDC dc, const RECT& printable, const DevicePage& d, const PrintJob& job) {
+  if (!job.cw || printable.right <= printable.left || printable.bottom <= printable.top) return;
+  const int line = PrintLineHeight(job.dc, job.font, job.fontSize);
+  PageRect page = PagePixels(d, job.settings.margins, job.metric, line, true);
+  HFONT font = CreatePrintFont(job.dc, job.font, job.fontSize);
+  if (!font) return;
+  HGDIOBJ old = SelectObject(job.dc, font);
+  SIZE ag{};
+  GetTextExtentPoint32A(job.dc, "Ag", 2, &ag);
+  SelectObject(job.dc, old);
+  page.right = CutToWholeDays(page.left, page.right, ChartDayWidth(ag.cx, job.daySize));
+  const int saved = SaveDC(dc);
+  SetMapMode(dc, MM_ANISOTROPIC);
+  SetWindowExtEx(dc, d.pixelsX, d.pixelsY, nullptr);
+  SetViewportExtEx(dc, printable.right - printable.left, printable.bottom - printable.top, nullptr);
+  SetViewportOrgEx(dc, printable.left, printable.top, nullptr);
+  IntersectClipRect(dc, page.left, page.top, page.right, page.bottom);
+  HPEN dotted = CreatePen(PS_DOT, 1, RGB(0, 0, 0));
+  const int rows = std::clamp(job.settings.rowsPerPage, 1, 8);
+  DayNumber from = job.from;
+  for (int r = 0; r < rows; ++r) {
+    const PrintBand b = ChartBand(page, line, rows, r);
+    ChartPaintInput in = ChartPrintInput(job, {page.left, b.top, page.right, b.bottom}, from, font);
+    in.grid = false;
+    const ChartPaintResult result = DrawChart(dc, in);
+    if (job.settings.grid) {
+      const ChartFrame& f = result.layout.frame;
+      HGDIOBJ oldPen = SelectObject(dc, dotted);
+      for (int v : {500, -500}) Line(dc, f.left, f.ValueY(v), f.right, f.ValueY(v));
+      SelectObject(dc, oldPen);
+    }
+    from += std::max(1, result.DaysDrawn());
+  }
+  DeleteObject(dotted);
+  RestoreDC(dc, saved);
+  DeleteObject(font);
 }
 
 }  // namespace
@@ -59,6 +99,7 @@ void PaintPagePreview(HDC dc, const RECT& client, const PrintJob& job) {
   const int headerBottom = s.Y(m.top + line * (job.chart ? 9 : 7) / 2.0);
   RECT header = {left, top, right, headerBottom};
   FillRect(dc, &header, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+  if (job.chart) PaintChartBands(dc, printable, d, job);
 
   HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
   HGDIOBJ oldPen = SelectObject(dc, red);
@@ -69,33 +110,7 @@ void PaintPagePreview(HDC dc, const RECT& client, const PrintJob& job) {
   SelectObject(dc, GetStockObject(BLACK_PEN));
   DeleteObject(red);
 
-  if (job.chart) {
-    const int rows = std::clamp(job.settings.rowsPerPage, 1, 8);
-    const int gap = std::max(1, static_cast<int>(line / s.scale));
-    const int bandH = rows == 1 ? bottom - headerBottom : (bottom - headerBottom - gap * (rows - 1)) / rows;
-    const int count = (job.flags & kPrintHigherCurves) ? kRhythmCount : kBasicRhythmCount;
-    const int step = std::max(1, 4 - job.daySize);
-    int sample = 0;
-    for (int r = 0; r < rows && bandH > 4; ++r) {
-      const int y0 = headerBottom + r * (bandH + gap);
-      SelectObject(dc, GetStockObject(NULL_BRUSH));
-      Rectangle(dc, left, y0, right, y0 + bandH);
-      const int mid = y0 + bandH / 2, amp = (bandH - 4) / 2;
-      for (int k = 0; k < count; ++k) {
-        HPEN pen = CreatePen(PS_SOLID, 1, TheApp().settings.colours.rhythms()[k]);
-        HGDIOBJ old = SelectObject(dc, pen);
-        for (int x = left + 1; x < right - 1; ++x) {
-          const double phase = 2 * 3.14159265 * (sample + (x - left) * step) / (RhythmPeriods[k] * 20.0);
-          const int y = mid - static_cast<int>(amp * std::sin(phase));
-          if (x == left + 1) MoveToEx(dc, x, y, nullptr);
-          else LineTo(dc, x, y);
-        }
-        SelectObject(dc, old);
-        DeleteObject(pen);
-      }
-      sample += (right - left) * step;
-    }
-  } else {
+  if (!job.chart) {
     int legendTop = bottom;
     if (job.settings.legend) {
       legendTop = s.Y(pageH - m.bottom - (pageH > pageW ? 40 : 30));
@@ -104,9 +119,10 @@ void PaintPagePreview(HDC dc, const RECT& client, const PrintJob& job) {
     }
     int x = left;
     const auto printed = PrintedColumns(job.flags);
+    const auto widths = WidenDateColumn(job.widths, printed, job.dateWidth);
     for (int i = 0; i < 10; ++i) {
       if (!printed[i]) continue;
-      x += std::max(0, static_cast<int>(job.widths[i] / s.scale));
+      x += std::max(0, static_cast<int>(widths[i] / s.scale));
       if (x < right) Line(dc, x, headerBottom, x, legendTop);
     }
     const int rowsN = job.settings.daysPerPage == PrintDaysPerPage::kDay    ? 1

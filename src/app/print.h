@@ -8,6 +8,7 @@
 #include "core/daynumber.h"
 #include "doc/view_flags.h"
 #include "views/calendar_layout.h"
+#include "views/painters.h"
 #include "views/print_geometry.h"
 
 namespace tw {
@@ -40,6 +41,7 @@ struct PrintJob {
   LOGFONTA font{};               // the print font; lfHeight is set when it is created
   int fontSize = 120;            // tenths of a point
   bool fontChanged = false;
+  int moonUnit = 0, dateWidth = 0;  // moon calendar: from the print font, in the unit
 };
 
 PrintSettings LoadPrintSettings();
@@ -54,7 +56,16 @@ int PrintLineHeight(HDC dc, const LOGFONTA& font, int sizeTenths);
 // The print font on `dc`; the caller deletes it.
 HFONT CreatePrintFont(HDC dc, const LOGFONTA& font, int sizeTenths);
 
-// The print rhythm choice of charts; the print job sets it from the screen's.
+// The moon unit and the date width of `job` from its print font on its printer.
+void MeasureColumnUnits(PrintJob& job);
+// The printed columns' widths from the portrait or landscape table, the date column
+// widened to the date's width.
+void TakeTableWidths(PrintJob& job);
+
+// What a chart band of `job` from `from` is painted with: the same for the page and the
+// preview. `font` is the print font made for the target.
+ChartPaintInput ChartPrintInput(const PrintJob& job, const RECT& band, DayNumber from, HFONT font);
+
 // The setup sheet (template 57..62); true on OK. The preview follows its edits.
 bool RunPrintSetupSheet(HWND owner, PrintJob& job);
 // Paints the first page of `job` into `rect` of `dc`, scaled: the preview.

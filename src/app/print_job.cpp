@@ -22,6 +22,7 @@
 #include "reco/reco_eval.h"
 #include "tw_ids.h"
 #include "views/child_layout.h"
+#include "views/day_summary.h"
 #include "views/painters.h"
 
 namespace tw {
@@ -54,6 +55,17 @@ INT_PTR CALLBACK ProgressProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
 }
 
 BOOL CALLBACK AbortProc(HDC, int) { return !PrintCancelled(); }
+
+int PenStyleOf(RhythmPen::Style style) {
+  switch (style) {
+    case RhythmPen::Dash: return PS_DASH;
+    case RhythmPen::Dot: return PS_DOT;
+    case RhythmPen::DashDot: return PS_DASHDOT;
+    case RhythmPen::DashDotDot: return PS_DASHDOTDOT;
+    case RhythmPen::Solid: break;
+  }
+  return PS_SOLID;
+}
 
 std::string DeviceNamePart(HGLOBAL devNames, bool port) {
   std::string out = "?";
@@ -122,22 +134,40 @@ void Header(JobContext& c, int pageNo) {
     const int count = (c.job.flags & kPrintHigherCurves) ? kRhythmCount : kBasicRhythmCount;
     const RhythmLabels& labels = CurrentRhythmLabels();
     const int pw = ChartPenWidth(true, GetDeviceCaps(dc, LOGPIXELSX));
+    const int copies = HighlightCopies(GetDeviceCaps(dc, LOGPIXELSY));
     int x = p.right;
-    for (int r = count - 1; r >= 0; --r) {
-      const int y = p.top + 2 * s - (count == kRhythmCount && r < 3 ? s : 0);
-      const COLORREF colour = c.twoColours ? RGB(0, 0, 0) : app.settings.colours.rhythms()[r];
-      HPEN pen = CreatePen(c.twoColours ? std::min(r, 4) : PS_SOLID, c.twoColours ? 1 : pw, colour);
+    auto item = [&](int y, const std::string& label, HPEN pen, int thick) {
       HGDIOBJ oldPen = SelectObject(dc, pen);
-      MoveToEx(dc, x - u, y + s / 2, nullptr);
-      LineTo(dc, x, y + s / 2);
+      for (int k = 0; k < thick; ++k) {
+        const int dy = k - thick / 2;
+        MoveToEx(dc, x - u, y + s / 2 + dy, nullptr);
+        LineTo(dc, x, y + s / 2 + dy);
+      }
       SelectObject(dc, oldPen);
       DeleteObject(pen);
-      std::snprintf(text, sizeof text, "%s:", labels[r].Name());
-      TextOutA(dc, x - u - u / 8, y, text, static_cast<int>(strlen(text)));
+      TextOutA(dc, x - u - u / 8, y, label.c_str(), static_cast<int>(label.size()));
       SIZE sz{};
-      GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &sz);
+      GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &sz);
       x -= u + u / 8 + sz.cx + u / 4;
-      if (count == kRhythmCount && r == 3) x = p.right;  // rhythms 1..3 go on the line above
+    };
+    int y = p.top + 2 * s;
+    for (int r = count - 1; r >= 0; --r) {
+      if (count == kRhythmCount && r == 2) {  // rhythms 1..3 go on the line above
+        x = p.right;
+        y = p.top + s;
+      }
+      const RhythmPen rp = RhythmPenFor(r, c.twoColours, pw);
+      const COLORREF colour = rp.black ? RGB(0, 0, 0) : app.settings.colours.rhythms()[r];
+      item(y, std::string(labels[r].Name()) + ":", CreatePen(PenStyleOf(rp.style), rp.width, colour), 1);
+    }
+    if (c.job.highlight >= kHighlightAverage) {
+      // The thick black average curve has its own item after the rhythms.
+      std::string label = LoadLibString(TWM_HIGHLIGHT_AVERAGE);
+      if (c.job.highlight > kHighlightAverage) {
+        std::snprintf(text, sizeof text, " %c-%c", labels[0].Letter(), labels[1].Letter());
+        label += text;
+      }
+      item(y, label + ":", CreatePen(PS_SOLID, 1, RGB(0, 0, 0)), copies);
     }
   }
   std::string title = doc.header.Name();
@@ -166,20 +196,7 @@ void SetProgress(int pageNo, DayNumber first, bool betweenBands) {
 
 // One chart band from `from`; returns the days drawn (0 after a cancel).
 int ChartBandPaint(JobContext& c, const RECT& band, DayNumber from) {
-  App& app = TheApp();
-  const PersonDocument& doc = *c.job.cw->doc;
-  ChartPaintInput in = ChartInputFromDocument(doc, from, band, true);
-  in.content.printFrom = from;
-  in.content.moon = app.moon.IsOpen() ? &app.moon : nullptr;
-  in.content.sternbild = app.settings.sternbild != 0;
-  in.content.oskelin = app.settings.oskelin != 0;
-  in.viewFlags = c.job.flags;
-  in.daySize = c.job.daySize;
-  in.highlight = c.job.highlight;
-  in.grid = c.job.settings.grid;
-  in.colours = app.settings.colours;
-  in.font = c.font;
-  for (int m = 0; m < 12; ++m) in.monthNames[m] = CachedMessage(TWM_CHART_MONTH_FIRST + m);
+  ChartPaintInput in = ChartPrintInput(c.job, band, from, c.font);
   in.cancel = [](ChartCancelPoint) { return PrintCancelled(); };
   return DrawChart(c.job.dc, in).DaysDrawn();
 }
@@ -213,7 +230,8 @@ DayNumber CalendarPagePaint(JobContext& c, const RECT& rect, DayNumber from) {
   in.rect = rect;
   in.firstDay = from;
   const int dpiX = GetDeviceCaps(c.job.dc, LOGPIXELSX);
-  for (int i = 0; i < kCalendarColumns; ++i) in.widths[i] = UnitToPixels(c.job.widths[i], dpiX, c.job.metric);
+  const auto widths = WidenDateColumn(c.job.widths, PrintedColumns(c.job.flags), c.job.dateWidth);
+  for (int i = 0; i < kCalendarColumns; ++i) in.widths[i] = UnitToPixels(widths[i], dpiX, c.job.metric);
   in.elementTiles = elementTiles;
   in.printing = true;
   for (int i = 0; i < kCalendarColumns; ++i)
@@ -222,7 +240,7 @@ DayNumber CalendarPagePaint(JobContext& c, const RECT& rect, DayNumber from) {
   in.print.daysPerPage = c.job.settings.daysPerPage;
   in.print.legend = c.job.settings.legend;
   if (in.print.legend) {
-    for (int s = 0; s < 12; ++s) in.print.legendLines.push_back({std::string(1, SignGlyph(s)), CachedMessage(TWM_SIGN_FIRST + s)});
+    for (const LegendEntry& e : kGlyphLegend) in.print.legendLines.push_back({e.glyphs, CachedMessage(e.message)});
     HGDIOBJ old = SelectObject(c.job.dc, c.font);
     SIZE w1{}, w2{};
     const std::string t1 = CachedMessage(3563), t2 = CachedMessage(TWM_SIGN_LAST);
@@ -359,14 +377,13 @@ void PrepareJob(PrintJob& job, ChildWindow& cw) {
     job.settings.margins = RotateMargins(job.settings.margins, landscape);
     job.settings.landscape = landscape;
   }
-  const int32_t* table = landscape ? app.settings.printSizesLandscape : app.settings.printSizes;
-  const auto printed = PrintedColumns(job.flags);
-  for (int i = 0; i < 10; ++i) job.widths[i] = printed[i] ? table[i] : 0;
   job.font = LOGFONTA{};
   std::snprintf(job.font.lfFaceName, LF_FACESIZE, "%s", app.settings.printFont.c_str());
   job.font.lfWeight = app.settings.printFontWeight;
   job.font.lfCharSet = DEFAULT_CHARSET;
   job.fontSize = EffectiveFontSize(app.settings.printFontSize);
+  MeasureColumnUnits(job);
+  TakeTableWidths(job);
 }
 
 void RunPrint(int) {
@@ -476,6 +493,53 @@ DevicePage DevicePageOf(HDC dc) {
   d.offsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
   d.offsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
   return d;
+}
+
+ChartPaintInput ChartPrintInput(const PrintJob& job, const RECT& band, DayNumber from, HFONT font) {
+  App& app = TheApp();
+  ChartPaintInput in = ChartInputFromDocument(*job.cw->doc, from, band, true);
+  in.content.printFrom = from;
+  in.content.moon = app.moon.IsOpen() ? &app.moon : nullptr;
+  in.content.sternbild = app.settings.sternbild != 0;
+  in.content.oskelin = app.settings.oskelin != 0;
+  in.viewFlags = job.flags;
+  in.daySize = job.daySize;
+  in.highlight = job.highlight;
+  in.grid = job.settings.grid;
+  in.colours = app.settings.colours;
+  in.font = font;
+  for (int m = 0; m < 12; ++m) in.monthNames[m] = CachedMessage(TWM_CHART_MONTH_FIRST + m);
+  return in;
+}
+
+void MeasureColumnUnits(PrintJob& job) {
+  HDC dc = job.dc;
+  HFONT f = CreatePrintFont(dc, job.font, job.fontSize);
+  HGDIOBJ old = SelectObject(dc, f ? f : GetStockObject(DEVICE_DEFAULT_FONT));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  const CellContext cells = ScreenCellContext();
+  char sample[64];
+  *FormatDay(sample, sample + sizeof sample - 1, cells.dates, DayFromDate(2049, 9, 30), true, false) = 0;
+  const std::string wide = LoadLibString(TWM_DATE_WIDTH_SAMPLE);
+  SIZE a{}, b{};
+  GetTextExtentPoint32A(dc, sample, static_cast<int>(strlen(sample)), &a);
+  GetTextExtentPoint32A(dc, wide.c_str(), static_cast<int>(wide.size()), &b);
+  SelectObject(dc, old);
+  if (f) DeleteObject(f);
+  const int dpi = std::max(1, GetDeviceCaps(dc, LOGPIXELSX));
+  const int avg = std::max<int>(1, tm.tmAveCharWidth);
+  job.moonUnit = PixelsToUnit(avg * 82 / 10 + 1, dpi, job.metric);
+  job.dateWidth = PixelsToUnit(std::max(a.cx, b.cx), dpi, job.metric) + (a.cx > b.cx ? 3 : 2);
+  if (cells.dates.display.showDayOfWeek) job.dateWidth += PixelsToUnit(avg * 44 / 10 + 1, dpi, job.metric);
+}
+
+void TakeTableWidths(PrintJob& job) {
+  App& app = TheApp();
+  const int32_t* table = job.settings.landscape ? app.settings.printSizesLandscape : app.settings.printSizes;
+  const auto printed = PrintedColumns(job.flags);
+  for (int i = 0; i < 10; ++i) job.widths[i] = printed[i] ? table[i] : 0;
+  job.widths = WidenDateColumn(job.widths, printed, job.dateWidth);
 }
 
 HFONT CreatePrintFont(HDC dc, const LOGFONTA& font, int sizeTenths) {

@@ -47,13 +47,14 @@ bool DateIsRed(DayNumber d, int holiday, bool twoColours) {
   return !twoColours && (WeekdaySunday(d) == 0 || holiday == 2);
 }
 
-std::string DateCellRtf(DayNumber d, int holiday, const CellContext& ctx) {
+std::string DateCellRtf(DayNumber d, int holiday, const CellContext& ctx, int weekdayTabTwips) {
   char buf[kCellBufferSize];
   RtfWriter w(buf, sizeof buf, ctx.style);
   uint32_t set = Header() | kRtfNormal;
   if (DateIsRed(d, holiday, ctx.twoColours)) set |= kRtfForeColour | RtfFore(kRtfRed);
   w.Controls(set, ctx.fontChoice);
   if (ctx.dates.display.showDayOfWeek) {
+    if (weekdayTabTwips > 0) w.Raw(("\\tx" + std::to_string(weekdayTabTwips) + " ").c_str());
     const std::string name = ctx.message ? ctx.message(3671 + WeekdayIso(d)) : std::string();
     w.Text((name.substr(0, 2) + ".").c_str());
     w.Controls(kRtfTab, ctx.fontChoice);

@@ -59,7 +59,9 @@ inline int PreviousSign(int sign) { return (sign + 11) % 12; }
 // test 2), and the device has more than two colours.
 bool DateIsRed(DayNumber d, int holiday, bool twoColours);
 
-std::string DateCellRtf(DayNumber d, int holiday, const CellContext& ctx);
+// `weekdayTabTwips` > 0 puts the date's tab stop there (print: the weekday's room that
+// the printed date width allows for) instead of the default half inch.
+std::string DateCellRtf(DayNumber d, int holiday, const CellContext& ctx, int weekdayTabTwips = 0);
 // `glyphsPerLine` 0 writes the glyphs without separators; `tabStopsTwips` are the
 // paragraph's tab stops from the cell's left edge.
 std::string MoonCellRtf(const MoonDayRecord& r, int glyphsPerLine, const CellContext& ctx,

@@ -270,6 +270,8 @@ CalendarPaintResult DrawCalendar(HDC dc, const CalendarPaintInput& in) {
   const int glyphsPerLine = MoonGlyphsPerLine(cols[kColMoon].width() - 3, avgChar, in.printing);
   std::vector<int> tabs;
   for (int p : MoonTabPositions(avgChar, in.printing)) tabs.push_back(PixelsToTwips(p, dpiX));
+  // The printed date width leaves 4.4 average characters for the weekday.
+  const int dateTab = in.printing ? PixelsToTwips(avgChar * 44 / 10 + 1, dpiX) : 0;
 
   CellContext ctx = in.cells;
   ctx.printing = in.printing;
@@ -328,7 +330,7 @@ CalendarPaintResult DrawCalendar(HDC dc, const CalendarPaintInput& in) {
       if (!cols[c].shown || c == kColPlanting) continue;
       std::string rtf;
       switch (c) {
-        case kColDate: rtf = DateCellRtf(d, holiday, ctx); break;
+        case kColDate: rtf = DateCellRtf(d, holiday, ctx, dateTab); break;
         case kColMoon:
           rtf = MoonCellRtf(r, glyphsPerLine, ctx, glyphsPerLine > 0 ? tabs : std::vector<int>{});
           break;

@@ -130,4 +130,15 @@ std::array<int, 10> OptimalWidths(const OptimalWidthInput& in) {
   return w;
 }
 
+std::array<int, 10> WidenDateColumn(std::array<int, 10> w, const std::array<bool, 10>& printed, int dateWidth) {
+  if (!printed[kColDate] || w[kColDate] >= dateWidth) return w;
+  int widest = -1;
+  for (int c : {kColReco, kColPlants, kColHealth, kColCommon, kColNotes})
+    if (printed[c] && (widest < 0 || w[c] > w[widest])) widest = c;
+  const int need = dateWidth - w[kColDate];
+  if (widest >= 0) w[widest] -= std::min(need, w[widest]);
+  w[kColDate] = dateWidth;
+  return w;
+}
+
 }  // namespace tw

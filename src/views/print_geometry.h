@@ -71,4 +71,9 @@ struct OptimalWidthInput {
 };
 std::array<int, 10> OptimalWidths(const OptimalWidthInput& in);
 
+// A printed date column narrower than the date is widened to `dateWidth`, the room taken
+// from the widest printed text column (recommendations or notes) as far as it has it: a
+// fixed print row has one line, and a date cut after the weekday says nothing.
+std::array<int, 10> WidenDateColumn(std::array<int, 10> widths, const std::array<bool, 10>& printed, int dateWidth);
+
 }  // namespace tw

@@ -22,6 +22,7 @@ constexpr int kPrint = 7104, kDateEdit = 2071;
 constexpr int kPrinterCombo = 0x473;  // the print dialog's printer list (cmb4)
 constexpr int kFrom = 2202, kTo = 2204, kLandscape = 2181, kRows = 2217, kWeek = 2235, kPageCount = 2238;
 constexpr int kMarginLeft = 2207, kPreview = 2172, kProgressPage = 2171;
+constexpr int kOptimal = 2180, kMonth = 2236, kWidthSum = 2261, kMoonUnit = 2182, kHighlight = 2061;
 
 void WriteIni(bool calendar, const char* margins) {
   std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
@@ -151,10 +152,63 @@ int PrintCalendarMonth(const Context& ctx) {
   Check(count.find('5') != std::string::npos, "the sheet predicts five pages");
   std::printf("expect pages=5\nexpect portrait\nexpect text=Erika Druckerin\nexpect text=Tidewell\nexpect date=2025-03-01\nexpect date=2025-03-31\nexpect reco=2025-03-10\n");
   Check(GetDlgItem(sheet, kPreview) != nullptr, "the preview stands beside the pages");
-  SaveScreen("Z:\\tmp\\tw-print-sheet-calendar.bmp");
+  // The optimal widths fill the paper between the margins: "Summe N von N mm".
+  SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+  HWND widths = nullptr;
+  WaitFor([&] { return (widths = FindSheetPage(s.program, kWidthSum, &sheet)) != nullptr; }, 5000);
+  Check(widths != nullptr, "the column widths page opens");
+  if (widths) {
+    SendMessageA(widths, WM_COMMAND, MAKEWPARAM(kOptimal, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(widths, kOptimal)));
+    int sum = 0, available = -1;
+    const std::string text = WindowText(GetDlgItem(widths, kWidthSum));
+    std::sscanf(text.c_str(), "Summe %d von %d", &sum, &available);
+    std::printf("after the optimal widths: %s\n", text.c_str());
+    Check(sum == available && sum > 150, "the optimal widths sum to the available width");
+    Responsive(sheet);
+    Sleep(500);
+    SaveScreen("Z:\\tmp\\tw-print-sheet-calendar.bmp");
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+  }
   Press(sheet, IDOK);
   Check(s.WaitJobEnd(60000), "the job ends");
   Sleep(500);  // a failed job's message box follows the frame's enabling
+  Check(s.NoDialogs(), "no error message after the job");
+  Check(s.Close(), "the program closes");
+  return Failures() ? 1 : 0;
+}
+
+// A month per page with the legend: one page, each day on one line of its own, the date
+// in full beside its weekday and the legend's 23 names below.
+int PrintCalendarMonthPage(const Context& ctx) {
+  PrintSession s;
+  Check(s.Open(ctx, true, "10 8 10 8 1 3 3 1 1 1 0"), "person window opens as a moon calendar");
+  if (!s.child) return 1;
+  s.GoTo("01.03.2025");
+  HWND sheet = nullptr;
+  HWND page = s.StartPrint(&sheet);
+  if (!page) return 1;
+  Check(IsDlgButtonChecked(page, kMonth) == BST_CHECKED, "a month per page, as stored");
+  s.SetField(page, kTo, "31.03.2025");
+  const std::string count = WindowText(GetDlgItem(page, kPageCount));
+  Check(count.find('1') != std::string::npos, "the sheet predicts one page");
+  std::printf("expect pages=1\nexpect portrait\nexpect date=2025-03-01\nexpect date=2025-03-19\nexpect date=2025-03-31\n"
+              "expect absent=(Mo|Di|Mi|Do|Fr|Sa|So)\\.\xE2\x80\xA6\nexpect text=Widder\nexpect text=Erdferne\nexpect text=Mondknoten\n");
+  // The column widths page shows the sum of the widths against the paper's.
+  SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+  HWND widths = nullptr;
+  WaitFor([&] { return (widths = FindSheetPage(s.program, kWidthSum, &sheet)) != nullptr; }, 5000);
+  Check(widths != nullptr, "the column widths page opens");
+  if (widths) {
+    std::printf("widths: %s / %s\n", WindowText(GetDlgItem(widths, kWidthSum)).c_str(),
+                WindowText(GetDlgItem(widths, kMoonUnit)).c_str());
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    Responsive(sheet);
+    Sleep(500);
+    SaveScreen("Z:\\tmp\\tw-print-sheet-range.bmp");
+  }
+  Press(sheet, IDOK);
+  Check(s.WaitJobEnd(60000), "the job ends");
+  Sleep(500);
   Check(s.NoDialogs(), "no error message after the job");
   Check(s.Close(), "the program closes");
   return Failures() ? 1 : 0;
@@ -193,6 +247,10 @@ int PrintChart60(const Context& ctx) {
   s.SetField(page, kTo, "29.04.2025");
   Click(page, kLandscape);
   Check(IsDlgButtonChecked(page, kLandscape) == BST_CHECKED, "landscape is chosen");
+  // The rows' spin button stops at eight.
+  for (int i = 0; i < 10; ++i)
+    SendMessageA(page, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(page, kRows + 1)));
+  Check(WindowText(GetDlgItem(page, kRows)) == "8", "the spin button raises the rows to eight, not beyond");
   s.SetField(page, kRows, "1");
   // The margins page: a wider left margin moves the preview's page content.
   HWND preview = GetDlgItem(sheet, kPreview);
@@ -200,7 +258,7 @@ int PrintChart60(const Context& ctx) {
   if (preview) {
     Responsive(sheet);
     const unsigned before = PreviewPixels(preview);
-    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
     HWND margins = nullptr;
     WaitFor([&] { return (margins = FindSheetPage(s.program, kMarginLeft, &sheet)) != nullptr; }, 5000);
     Check(margins != nullptr, "the margins page opens");
@@ -208,10 +266,28 @@ int PrintChart60(const Context& ctx) {
     Responsive(sheet);
     Sleep(200);
     Check(PreviewPixels(preview) != before, "the preview changes with the left margin");
-    if (margins) SendMessageA(GetDlgItem(margins, kMarginLeft), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10"));
-    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    if (margins) {
+      SendMessageA(GetDlgItem(margins, kMarginLeft), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10"));
+      for (int i = 0; i < 3; ++i)
+        SendMessageA(margins, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(margins, kMarginLeft + 1)));
+      Check(WindowText(GetDlgItem(margins, kMarginLeft)) == "13", "the margin's spin button steps by one");
+    }
   }
-  std::printf("expect landscape\nexpect text=Erika Druckerin\nexpect text=05.05.1980\nexpect text=Tidewell\nexpect ink=1,30,85\n");
+  // The content page: the average of rhythms 1 and 2 highlighted gets its legend item.
+  SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+  HWND content = nullptr;
+  WaitFor([&] { return (content = FindSheetPage(s.program, kHighlight, &sheet)) != nullptr; }, 5000);
+  Check(content != nullptr, "the content page opens");
+  if (content) {
+    HWND list = GetDlgItem(content, kHighlight);
+    Check(SendMessageA(list, CB_GETCOUNT, 0, 0) == 10, "the highlight list has ten entries");
+    SendMessageA(list, CB_SETCURSEL, 9, 0);
+    SendMessageA(content, WM_COMMAND, MAKEWPARAM(kHighlight, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  }
+  std::printf("expect landscape\nexpect text=Erika Druckerin\nexpect text=05.05.1980\nexpect text=Tidewell\nexpect ink=1,30,85\n"
+              "expect text=Durchschnitt\n");
+  Responsive(sheet);
+  Sleep(500);
   SaveScreen("Z:\\tmp\\tw-print-sheet-chart.bmp");
   Press(sheet, IDOK);
   Check(s.WaitJobEnd(60000), "the job ends");
@@ -278,6 +354,7 @@ int PrintYearFigures(const Context& ctx) {
 // Indented: these run through tests/print/check-print-pdf, which first makes the PDF
 // queue and then checks the file, not as plain end-to-end cases.
  TW_E2E_CASE("print-calendar-month", PrintCalendarMonth);
+ TW_E2E_CASE("print-calendar-monthpage", PrintCalendarMonthPage);
  TW_E2E_CASE("print-chart-60", PrintChart60);
  TW_E2E_CASE("print-cancel", PrintCancel);
  TW_E2E_CASE("print-year-figures", PrintYearFigures);

@@ -102,5 +102,21 @@ TEST(PrintGeometry, OptimalWidthsFillTheAvailableWidth) {
   EXPECT_EQ(w[kColPlants], w[kColCommon]);
 }
 
+// The stored default (26 mm) is narrower than "Mi. 30.09.2049" in a 12 point font.
+TEST(PrintGeometry, DateColumnTakesItsRoomFromTheWidestTextColumn) {
+  std::array<bool, 10> printed{};
+  printed[kColDate] = printed[kColMoon] = printed[kColReco] = printed[kColNotes] = true;
+  const std::array<int, 10> stored = {4, 26, 39, 10, 6, 90, 30, 30, 30, 24};
+  auto w = WidenDateColumn(stored, printed, 33);
+  EXPECT_EQ(w[kColDate], 33);
+  EXPECT_EQ(w[kColReco], 83);
+  EXPECT_EQ(w[kColNotes], 24);
+  EXPECT_EQ(WidenDateColumn(stored, printed, 20), stored);  // wide enough: untouched
+  printed[kColReco] = printed[kColNotes] = false;
+  w = WidenDateColumn(stored, printed, 33);  // nothing to take from: the page grows
+  EXPECT_EQ(w[kColDate], 33);
+  EXPECT_EQ(w[kColMoon], 39);
+}
+
 }  // namespace
 }  // namespace tw

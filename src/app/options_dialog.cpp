@@ -48,6 +48,8 @@ void RunOptionsDialog(int) {
       {IDD_OPTIONS_INFO, TWM_PAGE_INFO_PANEL, InfoPageProc, param, HID_OPTIONS_INFO},
       {IDD_OPTIONS_RECO, TWM_PAGE_RECOMMENDATIONS, RecoPageProc, param, HID_OPTIONS_RECO},
       {IDD_OPTIONS_BIO, TWM_PAGE_BIORHYTHM, BioPageProc, param, HID_OPTIONS_BIO},
+      {IDD_OPTIONS_SEARCH, TWM_PAGE_CURVE_SEARCH, SearchPageProc, param, HID_OPTIONS_SEARCH},
+      {IDD_OPTIONS_RHYTHMS, TWM_PAGE_RHYTHMS, RhythmPageProc, param, HID_OPTIONS_RHYTHMS},
   };
   PropertySheetSpec sheet;
   sheet.captionMessage = TWM_OPTIONS_TITLE;

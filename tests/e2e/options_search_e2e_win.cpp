@@ -258,6 +258,9 @@ int SearchPage(const Context& ctx) {
   Click(page, Grid(kNoSearchRow, 3));
   Check(Box(page, kZeroRow, 3) == BST_INDETERMINATE && Box(page, kNoSearchRow, 3) == BST_CHECKED,
         "Keine Suche clears the rhythm");
+  // The third spin of "Suche bis" steps the year (day, month, year order).
+  SendMessageA(page, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_SEARCH_END_SPIN_FIRST + 2)));
+  Check(WindowText(GetDlgItem(page, IDC_SEARCH_END)) == "30.12.2010", "the year spin moves the search end a year on");
   Picture(sheet, "Z:\\tmp\\tw-options-search.bmp");
   Check(c.Close(sheet, IDOK), "Ok closes the sheet");
 
@@ -298,6 +301,8 @@ int SearchPage(const Context& ctx) {
         "the page shows the condition as it was");
   c.Close(sheet, IDCANCEL);
   Check(c.s.Close(), "program ends");
+  Check(Ini("TidewellConditions", "SearchEnd") == std::to_string(tw::DayFromDate(2010, 12, 30)),
+        "the search end set by the spin is kept at exit");
   return 0;
 }
 

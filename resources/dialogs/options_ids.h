@@ -46,4 +46,18 @@
 #define IDC_OPT_DATE_TWO_LINES    2188
 #define IDC_OPT_PRINT_RECO_DAYS   2189
 
+#define IDD_OPTIONS_SEARCH        54
+#define IDC_SEARCH_NUMBER         4023  /* condition 1..8 */
+#define IDC_SEARCH_NUMBER_SPIN    2075
+#define IDC_SEARCH_NAME           2051
+#define IDC_SEARCH_HEADING_FIRST  4024  /* + rhythm: the seven abbreviations */
+#define IDC_SEARCH_GRID_FIRST     4031  /* + 7 * row + rhythm; row 0 "Keine Suche", rows 1..7 the fields */
+#define IDC_SEARCH_END            4090
+#define IDC_SEARCH_END_SPIN_FIRST 4091  /* three, by the date order */
+
+#define IDD_OPTIONS_RHYTHMS       55
+#define IDC_RHYTHM_NAME_FIRST     4101  /* + rhythm */
+#define IDC_RHYTHM_LETTER_FIRST   4111
+#define IDC_RHYTHM_COLOUR_FIRST   4121  /* colour buttons "-1".."-7" */
+
 #endif

@@ -50,6 +50,8 @@ void RunOptionsDialog(int) {
       {IDD_OPTIONS_CALENDAR, TWM_PAGE_MOON_CALENDAR, CalendarPageProc, param, HID_OPTIONS_CALENDAR},
       {IDD_OPTIONS_RECO, TWM_PAGE_RECOMMENDATIONS, RecoPageProc, param, HID_OPTIONS_RECO},
       {IDD_OPTIONS_BIO, TWM_PAGE_BIORHYTHM, BioPageProc, param, HID_OPTIONS_BIO},
+      {IDD_OPTIONS_SEARCH, TWM_PAGE_CURVE_SEARCH, SearchPageProc, param, HID_OPTIONS_SEARCH},
+      {IDD_OPTIONS_RHYTHMS, TWM_PAGE_RHYTHMS, RhythmPageProc, param, HID_OPTIONS_RHYTHMS},
   };
   PropertySheetSpec sheet;
   sheet.captionMessage = TWM_OPTIONS_TITLE;

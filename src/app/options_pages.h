@@ -38,5 +38,7 @@ INT_PTR CALLBACK InfoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK CalendarPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK RecoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK BioPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
+INT_PTR CALLBACK SearchPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
+INT_PTR CALLBACK RhythmPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "bio/rhythm_label.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace tw {
@@ -20,6 +21,21 @@ void RhythmLabel::Set(char letter, const char* name) {
   std::memset(text, 0, kSize);
   text[0] = letter;
   for (size_t i = 0; i + 2 < kSize - 1 && name[i] != 0; ++i) text[i + 2] = name[i];
+}
+
+RhythmLabel LabelFromEntry(int rhythm, const std::string& letter, const std::string& name,
+                           const std::string& rhythmWord) {
+  RhythmLabel label;
+  if (name.empty()) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%d %.*s %d", rhythm + 1, static_cast<int>(RhythmLabel::kSize),
+                  rhythmWord.c_str(), rhythm + 1);
+    label.SetSlotText(text);
+    label.text[1] = 0;
+  } else {
+    label.Set(letter.empty() ? name[0] : letter[0], name.c_str());
+  }
+  return label;
 }
 
 RhythmLabels BuiltInRhythmLabels() {

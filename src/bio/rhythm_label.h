@@ -27,6 +27,12 @@ struct RhythmLabel {
 
 using RhythmLabels = std::array<RhythmLabel, kRhythmCount>;
 
+// The label made of what the user typed for rhythm `rhythm` (0..6): without a name the
+// slot becomes "%d %s %d" of the rhythm number and `rhythmWord` (so the digit is the
+// letter); without a letter the name's first character stands for it.
+RhythmLabel LabelFromEntry(int rhythm, const std::string& letter, const std::string& name,
+                           const std::string& rhythmWord);
+
 // "K Körper", "S Seele", ... with byte 1 already turned into the NUL separator.
 RhythmLabels BuiltInRhythmLabels();
 

@@ -97,5 +97,27 @@ TEST(RhythmLabels, SaveWritesLetterBlankNameAndReadsBack) {
   for (int r = 0; r < kRhythmCount; ++r) EXPECT_EQ(back[r].SettingText(), l[r].SettingText());
 }
 
+TEST(RhythmLabels, EntryRulesOfTheRhythmPage) {
+  const struct {
+    int rhythm;
+    const char *letter, *name, *setting;
+  } rows[] = {
+      {0, "T", "Tatkraft", "T Tatkraft"},
+      {1, "", "Seele", "S Seele"},              // no letter: the name's first one
+      {2, "x", "", "3 Rhythmus 3"},             // no name: number, word, number
+      {6, "", "", "7 Rhythmus 7"},
+      {3, "I", "Ein Name von mehr als dreißig Zeichen", "I Ein Name von mehr als dreißig "},
+  };
+  for (const auto& r : rows) {
+    const RhythmLabel l = LabelFromEntry(r.rhythm, r.letter, r.name, "Rhythmus");
+    EXPECT_EQ(l.SettingText(), r.setting);
+    EXPECT_EQ(l.text[1], 0) << "letter and name read as two strings";
+  }
+  // An overlong word still leaves a terminated slot of at most 32 stored characters.
+  const RhythmLabel l = LabelFromEntry(4, "", "", std::string(60, 'R'));
+  EXPECT_EQ(l.Letter(), '5');
+  EXPECT_EQ(std::string(l.Name()), std::string(30, 'R'));
+}
+
 }  // namespace
 }  // namespace tw

@@ -80,23 +80,6 @@ void ChooseElementColour(HWND page, int control) {
   Changed(page);
 }
 
-// The palette keeps its entries, so everything that refers to it by index follows; the two
-// brushes of each element colour are made again.
-void UseElementColours() {
-  App& app = TheApp();
-  const uint32_t* colours = ElementColours();
-  PALETTEENTRY entries[kElementColourCount];
-  for (int i = 0; i < kElementColourCount; ++i)
-    entries[i] = {GetRValue(colours[i]), GetGValue(colours[i]), GetBValue(colours[i]), 0};
-  if (app.palette) SetPaletteEntries(app.palette, kElementColourFirst, kElementColourCount, entries);
-  for (int i = kElementColourFirst; i < kElementColourFirst + kElementColourCount; ++i) {
-    for (int k : {i, kBrushColours + i}) {
-      if (app.brushes[k]) DeleteObject(app.brushes[k]);
-      app.brushes[k] = CreateSolidBrush(k == i ? PALETTEINDEX(i) : static_cast<COLORREF>(colours[i - kElementColourFirst]));
-    }
-  }
-}
-
 void RepaintAll() {
   RepaintChildWindows();
   if (HWND panel = TheApp().sidePanel) RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -120,7 +103,7 @@ void CalendarApply(HWND page) {
   for (int i = 0; i < kElementColourCount; ++i) coloursChanged |= st.elements[i] != ElementColours()[i];
   if (coloursChanged) {
     WriteElementColours(app.profile, s.colours);
-    UseElementColours();
+    UseColourEntries(kElementColourFirst, kElementColourCount);
     for (int i = 0; i < kElementColourCount; ++i) st.elements[i] = ElementColours()[i];
     repaint = true;
   }

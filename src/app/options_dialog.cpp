@@ -77,6 +77,21 @@ void ApplyPreferences(const OptionsWork& work) {
   ApplyViewOptions(static_cast<ViewFlags>(work.preference), work.daySize, work.markTexts);
 }
 
+void UseColourEntries(int first, int count) {
+  App& app = TheApp();
+  for (int i = first; i < first + count; ++i) {
+    const uint32_t c = app.settings.colours.entry[i];
+    const PALETTEENTRY entry = {static_cast<BYTE>(c & 0xFF), static_cast<BYTE>((c >> 8) & 0xFF),
+                                static_cast<BYTE>((c >> 16) & 0xFF), 0};
+    if (app.palette) SetPaletteEntries(app.palette, static_cast<UINT>(i), 1, &entry);
+    if (i >= kBrushColours) continue;
+    for (int k : {i, kBrushColours + i}) {
+      if (app.brushes[k]) DeleteObject(app.brushes[k]);
+      app.brushes[k] = CreateSolidBrush(k == i ? PALETTEINDEX(i) : static_cast<COLORREF>(c));
+    }
+  }
+}
+
 INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND page)) {
   if (n->code != PSN_APPLY) return 0;
   apply(page);

@@ -30,6 +30,10 @@ void Changed(HWND page);
 // or the active one, as the settings say) and keeps them as the current ones.
 void ApplyPreferences(const OptionsWork& work);
 
+// After colour table entries [first, first + count) changed: the palette takes them over in
+// place (whatever refers to it by index follows) and entries that have brushes get new ones.
+void UseColourEntries(int first, int count);
+
 // Answers a sheet notification: PSN_APPLY runs `apply`; the rest is left to the sheet.
 INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND));
 

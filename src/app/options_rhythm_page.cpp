@@ -38,26 +38,6 @@ std::string FieldText(HWND page, int id, int chars) {
   return text;
 }
 
-// The palette holds the colour table in its order; windows that realise it pick up the
-// new one at their next paint.
-void RebuildPalette() {
-  App& app = TheApp();
-  struct {
-    WORD version, count;
-    PALETTEENTRY entries[kColourCount];
-  } pal = {0x300, kColourCount, {}};
-  for (int i = 0; i < kColourCount; ++i) {
-    const uint32_t c = app.settings.colours.entry[i];
-    pal.entries[i] = {static_cast<BYTE>(c & 0xFF), static_cast<BYTE>((c >> 8) & 0xFF),
-                      static_cast<BYTE>((c >> 16) & 0xFF), 0};
-  }
-  HPALETTE made = CreatePalette(reinterpret_cast<LOGPALETTE*>(&pal));
-  if (!made) return;  // the old palette stays usable
-  HPALETTE old = app.palette;
-  app.palette = made;
-  if (old) DeleteObject(old);
-}
-
 void OnInit(HWND page, RhythmPage& s) {
   const RhythmLabels& labels = CurrentRhythmLabels();
   for (int r = 0; r < kRhythmCount; ++r) {
@@ -94,7 +74,7 @@ void OnApply(HWND page) {
   for (int r = 0; r < kRhythmCount; ++r) coloursChanged = coloursChanged || RhythmColour(r) != s.kept[r];
   if (coloursChanged) {
     WriteRhythmColours(app.profile, app.settings.colours);
-    RebuildPalette();
+    UseColourEntries(kRhythmColourFirst, kRhythmColourCount);
     for (int r = 0; r < kRhythmCount; ++r) s.kept[r] = RhythmColour(r);
   }
   RepaintChildWindows();

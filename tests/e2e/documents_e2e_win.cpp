@@ -24,11 +24,6 @@ constexpr int kName = IDC_PERSON_NAME, kBirthday = IDC_PERSON_BIRTHDAY, kPasswor
               kFileLabel = IDC_PASSWORD_FILE, kNote = IDC_PASSWORD_NOTE, kNotesYear = IDC_PERSON_NOTES_YEAR;
 constexpr int kMessageText = 0xFFFF;
 
-void WriteIni() {
-  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-  ini << "[TidewellGeneral]\r\nListe=0\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n";
-}
-
 std::string IniValue(const char* section, const char* key) {
   char buf[300] = {};
   GetPrivateProfileStringA(section, key, "", buf, sizeof buf, IniPath().c_str());
@@ -98,26 +93,11 @@ void SetText(HWND dlg, int id, const std::string& text) {
                       5000, &r);
 }
 
-bool Responsive(HWND w) {
-  DWORD_PTR r = 0;
-  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
-}
-
-HWND MdiClient(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
-
-std::vector<HWND> Children(HWND frame) {
-  std::vector<HWND> out;
-  HWND client = MdiClient(frame);
-  HWND w = nullptr;
-  while (client && (w = FindWindowExA(client, w, "TwChild", nullptr)) != nullptr) out.push_back(w);
-  return out;
-}
-
-HWND WaitChildTitled(HWND frame, const std::string& title, DWORD timeoutMs = 15000) {
+HWND WaitChildTitled(const FrameSession& s, const std::string& title, DWORD timeoutMs = 15000) {
   HWND found = nullptr;
   WaitFor(
       [&] {
-        for (HWND c : Children(frame))
+        for (HWND c : s.PersonWindows())
           if (WindowText(c) == title) {
             found = c;
             return true;
@@ -128,31 +108,13 @@ HWND WaitChildTitled(HWND frame, const std::string& title, DWORD timeoutMs = 150
   return found;
 }
 
-struct Session {
-  Program program;
-  HWND frame = nullptr;
-  std::string work;
-
+struct Session : FrameSession {
   void Prepare(const Context& ctx) {
-    work = MakeWorkFolder();
-    Check(CopyFolder(ctx.data, work), "data folder copied");
-    DeleteFileA(IniPath().c_str());
-    WriteIni();
+    FrameSession::Prepare(ctx, "Liste=0\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n");
   }
   bool Start(const Context& ctx, const std::string& args = "") {
     Prepare(ctx);
     return Launch(ctx, args);
-  }
-  bool Launch(const Context& ctx, const std::string& args = "") {
-    if (!program.Start(ctx.exe, work, args)) return false;
-    frame = program.WaitWindow("TwFrame", 30000);
-    return frame != nullptr;
-  }
-  void Command(int id) { PostMessageA(frame, WM_COMMAND, id, 0); }
-  bool Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    return program.WaitExit(30000, &code);
   }
 };
 
@@ -218,7 +180,7 @@ int NewSaveReopen(const Context& ctx) {
   Check(WaitFor([&] { return WindowText(birthday) == "06.03.1979"; }, 5000), "second spin dragged: two months back");
   SetText(dlg, kNotesYear, "1970");  // before the birth year: the notes start at the birthday
   Press(dlg, IDOK);
-  HWND child = WaitChildTitled(s.frame, "Anna Probe - 06.03.1979");
+  HWND child = WaitChildTitled(s, "Anna Probe - 06.03.1979");
   Check(child != nullptr, "new person window titled with name and birthday");
 
   const std::string path = s.work + "\\anna.twd";
@@ -229,7 +191,7 @@ int NewSaveReopen(const Context& ctx) {
   Check(WaitFor([&] { return Exists(path); }, 10000), "file written");
   Check(WaitFor([&] { return IniValue("TidewellRecentFileList", "File1") == path; }, 5000),
         "saved name is the first recent file");
-  Responsive(s.frame);
+  Responds(s.frame);
 
   // The saved file holds what the dialog took.
   {
@@ -243,10 +205,10 @@ int NewSaveReopen(const Context& ctx) {
 
   // Not modified after saving: closing asks nothing.
   PostMessageA(child, WM_CLOSE, 0, 0);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "saved person closes without a question");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "saved person closes without a question");
   s.Command(kRecent1);
-  Check(WaitChildTitled(s.frame, "Anna Probe - 06.03.1979") != nullptr, "recent file 1 reopens the person");
-  Check(Children(s.frame).size() == 1, "exactly one window");
+  Check(WaitChildTitled(s, "Anna Probe - 06.03.1979") != nullptr, "recent file 1 reopens the person");
+  Check(s.PersonWindows().size() == 1, "exactly one window");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -256,7 +218,7 @@ int PasswordProtect(const Context& ctx) {
   s.Prepare(ctx);
   const std::string path = MakeDocument(s.work + "\\bert.twd", "Bert", "");
   Check(s.Launch(ctx, path), "program started with the file");
-  HWND child = WaitChildTitled(s.frame, "Bert - 05.05.1980");
+  HWND child = WaitChildTitled(s, "Bert - 05.05.1980");
   Check(child != nullptr, "unprotected file opens without a prompt");
   if (!child) return 1;
 
@@ -301,7 +263,7 @@ int PasswordProtect(const Context& ctx) {
   s.Command(kSave);
   Check(WaitFor([&] { return ReadHeader(path).Password() == "geheim7"; }, 10000), "the repeated password is saved");
   PostMessageA(child, WM_CLOSE, 0, 0);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "window closed after saving");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "window closed after saving");
 
   // Wrong password: message 3011 and nothing opens.
   s.Command(kRecent1);
@@ -314,8 +276,8 @@ int PasswordProtect(const Context& ctx) {
   box = WaitDialogWith(s.program, kMessageText);
   Check(MessageText(box).find("Kennwort ist nicht richtig") != std::string::npos, "wrong password gives message 3011");
   Press(box, IDOK);
-  Responsive(s.frame);
-  Check(Children(s.frame).empty(), "a wrong password opens nothing");
+  Responds(s.frame);
+  Check(s.PersonWindows().empty(), "a wrong password opens nothing");
   Check(IniValue("TidewellRecentFileList", "File1") == path, "the recent entry stays after a refused password");
 
   // Right password, typed with an eighth character that does not count.
@@ -324,7 +286,7 @@ int PasswordProtect(const Context& ctx) {
   if (!prompt) return 1;
   SetText(prompt, kPassword, "geheim7Z");
   Press(prompt, IDOK);
-  Check(WaitChildTitled(s.frame, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
+  Check(WaitChildTitled(s, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
 
   // Removing the password needs no repetition.
   s.Command(kPersonData);
@@ -346,11 +308,11 @@ int ReadOnlySecondWindow(const Context& ctx) {
   s.Prepare(ctx);
   const std::string path = MakeDocument(s.work + "\\carla.twd", "Carla", "");
   Check(s.Launch(ctx, path), "program started with the file");
-  Check(WaitChildTitled(s.frame, "Carla - 05.05.1980") != nullptr, "first window writable");
+  Check(WaitChildTitled(s, "Carla - 05.05.1980") != nullptr, "first window writable");
   s.Command(kOpenNamed);  // the shared name still holds the file
-  HWND second = WaitChildTitled(s.frame, "Carla - 05.05.1980 (schreibgeschützt)");
+  HWND second = WaitChildTitled(s, "Carla - 05.05.1980 (schreibgeschützt)");
   Check(second != nullptr, "second window of the same file is read-only (title shows message 3059)");
-  Check(Children(s.frame).size() == 2, "two windows");
+  Check(s.PersonWindows().size() == 2, "two windows");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -376,21 +338,21 @@ int CloseAsks(const Context& ctx) {
   SetText(dlg, kName, "Dora");
   Press(dlg, IDOK);
   HWND child = nullptr;
-  WaitFor([&] { return Children(s.frame).size() == 1 && (child = Children(s.frame)[0]) != nullptr; }, 10000);
+  WaitFor([&] { return s.PersonWindows().size() == 1 && (child = s.PersonWindows()[0]) != nullptr; }, 10000);
   Check(child != nullptr, "new person window");
   if (!child) return 1;
   PostMessageA(child, WM_CLOSE, 0, 0);
   HWND box = WaitDialogWith(s.program, kMessageText);
   Check(MessageText(box).find("Die Angaben zu Dora wurden ge") == 0, "closing a modified person asks 3021 with the name");
   Press(box, IDCANCEL);
-  Responsive(s.frame);
-  Check(Children(s.frame).size() == 1 && IsWindow(child), "Cancel keeps the window");
+  Responds(s.frame);
+  Check(s.PersonWindows().size() == 1 && IsWindow(child), "Cancel keeps the window");
   PostMessageA(child, WM_CLOSE, 0, 0);
   box = WaitDialogWith(s.program, kMessageText);
   Check(box != nullptr && GetDlgItem(box, IDNO) != nullptr, "the question again, with a No button");
   std::printf("question: %s\n", MessageText(box).c_str());
   Press(box, IDNO);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "No closes without saving");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "No closes without saving");
   Check(s.Close(), "program ends without a further question");
   return 0;
 }
@@ -427,12 +389,12 @@ int BadFiles(const Context& ctx) {
     Check(MessageText(box).rfind(want, 0) == 0, ("message 3016 names " + bad).c_str());
     Press(box, IDOK);
     Check(WaitFor([&] { return NoDialogWith(s.program, kMessageText); }, 10000), "message closed");
-    Check(Children(s.frame).empty(), "nothing opened");
+    Check(s.PersonWindows().empty(), "nothing opened");
   }
   Check(IniValue("TidewellRecentFileList", "File1").empty(), "failed files do not enter the recent list");
   s.Command(kOpen);
   Check(SaveThroughDialog(s, cut, nullptr), "open dialog answered");
-  Check(WaitChildTitled(s.frame, "Emil - 05.05.1980") != nullptr, "a cut-off notes area opens the person");
+  Check(WaitChildTitled(s, "Emil - 05.05.1980") != nullptr, "a cut-off notes area opens the person");
   Check(NoDialogWith(s.program, kMessageText), "without a message");
   Check(s.Close(), "program ends");
   return 0;
@@ -447,7 +409,7 @@ int SaveFails(const Context& ctx) {
   CreateDirectoryA(dir.c_str(), nullptr);
   const std::string path = MakeDocument(dir + "\\gustav.twd", "Gustav", "");
   Check(s.Launch(ctx, path), "program started with the file");
-  HWND child = WaitChildTitled(s.frame, "Gustav - 05.05.1980");
+  HWND child = WaitChildTitled(s, "Gustav - 05.05.1980");
   Check(child != nullptr, "person opens");
   if (!child) return 1;
   // A file marked read-only is not replaced.
@@ -485,7 +447,7 @@ int SaveFails(const Context& ctx) {
   box = WaitDialogWith(s.program, kMessageText);
   Check(MessageText(box).find("Gustav") != std::string::npos, "the changes still count as unsaved");
   Press(box, IDNO);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "No closes the window");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "No closes the window");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -501,8 +463,8 @@ int LongCommandLine(const Context& ctx) {
   Check(text.rfind("Die Datei C:\\xxxx", 0) == 0, "message 3016 for the long name");
   std::printf("message: %zu characters\n", text.size());
   Press(box, IDOK);
-  Responsive(s.frame);
-  Check(Children(s.frame).empty(), "nothing opened");
+  Responds(s.frame);
+  Check(s.PersonWindows().empty(), "nothing opened");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -513,13 +475,13 @@ int SecondInstance(const Context& ctx) {
   const std::string path = MakeDocument(s.work + "\\fritz.twd", "Fritz", "");
   Check(s.Launch(ctx), "first instance started");
   if (!s.frame) return 1;
-  Responsive(s.frame);
+  Responds(s.frame);
   Program second;
   Check(second.Start(ctx.exe, s.work, path), "second instance started");
   DWORD code = 1;
   Check(second.WaitExit(30000, &code) && code == 0, "second instance ends at once with code 0");
-  Responsive(s.frame);
-  Check(Children(s.frame).empty(), "the first instance opened nothing");
+  Responds(s.frame);
+  Check(s.PersonWindows().empty(), "the first instance opened nothing");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -527,7 +489,7 @@ int SecondInstance(const Context& ctx) {
 // Starts the program with `path` and waits for its window titled `title`.
 HWND LaunchWith(Session& s, const Context& ctx, const std::string& path, const std::string& title) {
   Check(s.Launch(ctx, path), "program started with the file");
-  HWND child = WaitChildTitled(s.frame, title);
+  HWND child = WaitChildTitled(s, title);
   Check(child != nullptr, ("window " + title + " opens").c_str());
   return child;
 }
@@ -582,7 +544,7 @@ int BirthdayAfterTheCalendar(const Context& ctx) {
   Check(MessageText(box).rfind("Die Datei " + path + " l", 0) == 0, "message 3016 names the file");
   Press(box, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kMessageText); }, 10000), "message closed");
-  Check(Children(s.frame).empty(), "nothing opened");
+  Check(s.PersonWindows().empty(), "nothing opened");
   Check(s.Close(), "program ends");
   return 0;
 }

@@ -249,13 +249,50 @@ bool FrameSession::Close() {
   return program.WaitExit(30000, &code);
 }
 
-std::string WriteErikaDocument(const std::string& work, const uint32_t* preference) {
+std::vector<HWND> FrameSession::PersonWindows() const {
+  std::vector<HWND> out;
+  HWND client = MdiClient();
+  HWND w = nullptr;
+  while (client && (w = FindWindowExA(client, w, "TwChild", nullptr)) != nullptr) out.push_back(w);
+  return out;
+}
+
+HWND FrameSession::WaitPerson(int dateBarItem, DWORD timeoutMs) const {
+  HWND child = nullptr;
+  WaitFor(
+      [&] {
+        const std::vector<HWND> all = PersonWindows();
+        child = all.empty() ? nullptr : all.front();
+        return child && DateBarItem(child, dateBarItem);
+      },
+      timeoutMs);
+  return child && DateBarItem(child, dateBarItem) && Responds(child) ? child : nullptr;
+}
+
+HWND FrameSession::PanelItem(int id) const {
+  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (HWND item = GetDlgItem(w, id)) return item;
+  return nullptr;
+}
+
+bool Responds(HWND w, DWORD timeoutMs) {
+  DWORD_PTR r = 0;
+  return w && SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &r) != 0;
+}
+
+HWND DateBarItem(HWND child, int id) {
+  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
+  return bar ? GetDlgItem(bar, id) : nullptr;
+}
+
+std::string WriteErikaDocument(const std::string& work, const uint32_t* preference, bool notes) {
   tw::PersonDocument doc;
   tw::DocumentDefaults defaults;
   if (preference) defaults.preference = *preference;
   tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
   doc.header.SetName("Erika Muster");
   doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
+  if (notes) doc.header.SetNotesStart(tw::DayFromDate(2024, 1, 1));
   tw::RecordingSink sink;
   const std::string path = work + "\\erika.twd";
   Check(tw::SavePersonFile(doc, path, sink), "test document written");

@@ -61,7 +61,13 @@ HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code);
 
 // Writes "Erika Muster", born 05.05.1980, made on 01.01.2024 with the view flags
 // `preference` (nullptr: the program's default), as work\\erika.twd; returns its path.
-std::string WriteErikaDocument(const std::string& work, const uint32_t* preference = nullptr);
+// With `notes` the notes begin on 01.01.2024.
+std::string WriteErikaDocument(const std::string& work, const uint32_t* preference = nullptr, bool notes = false);
+
+// Sends a null message: true once the window has handled what was posted before it.
+bool Responds(HWND w, DWORD timeoutMs = 20000);
+// A control of a person window's date bar.
+HWND DateBarItem(HWND child, int id);
 
 // A program started on a fresh copy of the data folder with fresh settings, driven
 // through its frame.
@@ -77,9 +83,17 @@ struct FrameSession {
                  const std::function<void(const std::string&)>& prepare = {});
   bool Launch(const Context& ctx, const std::string& args = "");
   std::string Path(const char* name) const { return work + "\\" + name; }
+  void Command(int id) const { PostMessageA(frame, WM_COMMAND, id, 0); }
   // Posts a command to the frame and waits for the dialog that has `control`.
   HWND Open(int command, int control);
   bool Close();
+
+  HWND MdiClient() const { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
+  std::vector<HWND> PersonWindows() const;
+  // The first person window once its date bar holds `dateBarItem`; nullptr after the timeout.
+  HWND WaitPerson(int dateBarItem, DWORD timeoutMs = 20000) const;
+  // A control of the side panel.
+  HWND PanelItem(int id) const;
 };
 
 }  // namespace e2e

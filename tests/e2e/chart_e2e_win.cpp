@@ -715,19 +715,6 @@ bool AddEmptySelection(const std::string& file, int index, const char* name) {
   return f.good();
 }
 
-// Chooses the selection `index` in the toolbar's ConditionCombo as a user would.
-bool ChooseSelection(HWND frame, int index) {
-  HWND combo = GetDlgItem(GetDlgItem(frame, kToolbar), IDC_CONDITION_COMBO);
-  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i)
-    if (SendMessageA(combo, CB_GETITEMDATA, i, 0) == -(index + 1)) {
-      SendMessageA(combo, CB_SETCURSEL, i, 0);
-      SendMessageA(frame, WM_COMMAND, MAKEWPARAM(IDC_CONDITION_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-      return true;
-    }
-  return false;
-}
-
 // F3 and Shift+F3 in a moon calendar window: the day of the next and the previous
 // recommendation of the selection "Garten" is the one the core's search finds in the same
 // data; for a selection without members Escape ends the search and leaves the day, and

@@ -6,6 +6,8 @@
 #include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/person_file.h"
+#include "reco/reco_files.h"
+#include "tw_ids.h"
 
 namespace e2e {
 
@@ -281,8 +283,37 @@ bool Responds(HWND w, DWORD timeoutMs) {
 }
 
 HWND DateBarItem(HWND child, int id) {
-  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
+  HWND bar = child ? FindWindowExA(child, nullptr, "OrvStatus", nullptr) : nullptr;
   return bar ? GetDlgItem(bar, id) : nullptr;
+}
+
+std::string LongText(HWND w) {
+  std::string buf(16384, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG, 5000, &got);
+  buf.resize(std::strlen(buf.c_str()));
+  return buf;
+}
+
+bool ChooseSelection(HWND frame, int index) {
+  constexpr int kToolbar = 2043;
+  HWND combo = GetDlgItem(GetDlgItem(frame, kToolbar), IDC_CONDITION_COMBO);
+  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i)
+    if (SendMessageA(combo, CB_GETITEMDATA, i, 0) == -(index + 1)) {
+      SendMessageA(combo, CB_SETCURSEL, i, 0);
+      SendMessageA(frame, WM_COMMAND, MAKEWPARAM(IDC_CONDITION_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+      return true;
+    }
+  return false;
+}
+
+tw::RecoTables ReadTables(const std::string& work) {
+  tw::RecoTables t;
+  tw::RecordingSink sink;
+  tw::LoadRecoTable(work + "\\", t, sink);
+  tw::LoadRecoSelTable(work + "\\", t, sink);
+  return t;
 }
 
 std::string WriteErikaDocument(const std::string& work, const uint32_t* preference, bool notes) {

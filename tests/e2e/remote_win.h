@@ -11,6 +11,10 @@
 
 #include "e2e.h"
 
+namespace tw {
+class RecoTables;
+}
+
 namespace e2e {
 
 constexpr int kMessageText = 0xFFFF;  // the text of a message box
@@ -68,6 +72,12 @@ std::string WriteErikaDocument(const std::string& work, const uint32_t* preferen
 bool Responds(HWND w, DWORD timeoutMs = 20000);
 // A control of a person window's date bar.
 HWND DateBarItem(HWND child, int id);
+// The whole text of a control (WindowText stops at 511 characters).
+std::string LongText(HWND w);
+// Chooses the selection `index` in the toolbar's ConditionCombo as a user would.
+bool ChooseSelection(HWND frame, int index);
+// The recommendation and selection tables as the core reads them from the work folder.
+tw::RecoTables ReadTables(const std::string& work);
 
 // A program started on a fresh copy of the data folder with fresh settings, driven
 // through its frame.
@@ -94,6 +104,14 @@ struct FrameSession {
   HWND WaitPerson(int dateBarItem, DWORD timeoutMs = 20000) const;
   // A control of the side panel.
   HWND PanelItem(int id) const;
+};
+
+// Moon calendar windows for new persons, no start-up tip, version note or last file.
+struct ListSession : FrameSession {
+  bool Start(const Context& ctx, const std::string& ini = "",
+             const std::function<void(const std::string&)>& prepare = {}) {
+    return StartWith(ctx, "Liste=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n" + ini, "", prepare);
+  }
 };
 
 }  // namespace e2e

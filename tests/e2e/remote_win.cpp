@@ -193,23 +193,18 @@ std::vector<std::string> Remote::HeaderTexts(HWND header) {
   return texts;
 }
 
-LPARAM Remote::ListParam(HWND list, int index) {
+LVITEMA Remote::ListItem(HWND list, int index, UINT mask) {
   LVITEMA it = {};
-  it.mask = LVIF_PARAM;
+  it.mask = mask;
   it.iItem = index;
   SendWait(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
   Get(&it, sizeof it);
-  return it.lParam;
+  return it;
 }
 
-int Remote::ListImage(HWND list, int index) {
-  LVITEMA it = {};
-  it.mask = LVIF_IMAGE;
-  it.iItem = index;
-  SendWait(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
-  Get(&it, sizeof it);
-  return it.iImage;
-}
+LPARAM Remote::ListParam(HWND list, int index) { return ListItem(list, index, LVIF_PARAM).lParam; }
+
+int Remote::ListImage(HWND list, int index) { return ListItem(list, index, LVIF_IMAGE).iImage; }
 
 void Remote::SelectListItem(HWND list, int index) {
   LVITEMA it = {};

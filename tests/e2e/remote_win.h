@@ -55,6 +55,7 @@ class Remote {
   std::vector<std::string> HeaderTexts(HWND header);
 
  private:
+  LVITEMA ListItem(HWND list, int index, UINT mask);
   void* Put(const void* data, size_t size, size_t offset = 0);
   void Get(void* data, size_t size, size_t offset = 0);
   HANDLE process_;

@@ -111,6 +111,16 @@ HTREEITEM FirstHeader(HWND tree) {
 
 bool WaitGone(HWND dlg) { return WaitFor([&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); }, 15000); }
 
+// Starts the program again on what was saved and opens the recommendations dialog, whose
+// tree must show `lines`; nullptr when the dialog does not open.
+HWND RestartShows(Session& s, const Context& ctx, const std::vector<std::string>& lines) {
+  Check(s.Launch(ctx), "program started again");
+  HWND dlg = s.Open(kRecommendations, kNew);
+  Remote again(s.program.pi.hProcess);
+  Check(dlg && again.TreeLines(GetDlgItem(dlg, kTree)) == lines, "after a restart the tree shows the same");
+  return dlg;
+}
+
 int CreateRenameDelete(const Context& ctx) {
   Session s;
   Check(s.Start(ctx, "Oskelin=1\r\n"), "program started");
@@ -186,12 +196,7 @@ int CreateRenameDelete(const Context& ctx) {
         "backup 0 keeps the file of the start");
   Check(s.Close(), "program closed");
 
-  Check(s.Launch(ctx), "program started again");
-  dlg = s.Open(kRecommendations, kNew);
-  if (!dlg) return 1;
-  Remote again(s.program.pi.hProcess);
-  const std::vector<std::string> reopened = again.TreeLines(GetDlgItem(dlg, kTree));
-  Check(reopened == edited, "after a restart the tree shows the same");
+  if (!(dlg = RestartShows(s, ctx, edited))) return 1;
   const std::string bytes = ReadFile(s.Path("Reco.dat"));
   Press(dlg, kClose);
   Check(WaitGone(dlg), "dialog closed without changes");
@@ -566,11 +571,7 @@ int DragMoveAndCopy(const Context& ctx) {
         "the dropped one keeps the selections, the copy left behind has none");
   Check(s.Close(), "program closed");
 
-  Check(s.Launch(ctx), "program started again");
-  dlg = s.Open(kRecommendations, kNew);
-  if (!dlg) return 1;
-  Remote again(s.program.pi.hProcess);
-  Check(again.TreeLines(GetDlgItem(dlg, kTree)) == edited, "after a restart the tree shows the same");
+  if (!(dlg = RestartShows(s, ctx, edited))) return 1;
   Press(dlg, kClose);
   WaitGone(dlg);
   Check(s.Close(), "program closed");

@@ -16,7 +16,7 @@ namespace {
 using namespace e2e;
 
 constexpr int kDateEdit = 2071, kValueLine = 2070, kRhythmCombo = 2061, kDateScroll = 2075;
-constexpr int kSwitch = 7210, kOpen = 7101, kToolbar = 2043;
+constexpr int kSwitch = 7210, kToolbar = 2043;
 constexpr int kSawtooth = 7211, kHigherCurves = 7213, kOnlyReco = 7219;
 
 std::string MakeDocument(const std::string& work, const char* file, const char* name, int birthYear) {
@@ -178,31 +178,15 @@ int ModeSwitch(const Context& ctx) {
   return 0;
 }
 
-// Opens `path` through the open dialog of command 7101.
+// Opens `path` through the open dialog, up to its window's date bar.
 bool OpenThroughDialog(Session& s, const std::string& path) {
-  s.Command(kOpen);
-  // The about box is a dialog too: look for the one with a file name field (the combo of
-  // the explorer-style dialog, or the edit of the old one).
-  HWND dlg = nullptr, name = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND w : Dialogs(s.program.pi.dwProcessId))
-          if ((name = GetDlgItem(w, 1148)) || (name = GetDlgItem(w, 1152))) {
-            dlg = w;
-            return true;
-          }
-        return false;
-      },
-      10000);
-  if (!dlg) return false;
-  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-  return WaitFor(
-      [&] {
-        auto list = s.PersonWindows();
-        return list.size() >= 2 && DateBarItem(list[0], kDateEdit) && DateBarItem(list[1], kDateEdit);
-      },
-      15000);
+  return s.OpenFile(path) && WaitFor(
+                                 [&] {
+                                   auto list = s.PersonWindows();
+                                   return list.size() >= 2 && DateBarItem(list[0], kDateEdit) &&
+                                          DateBarItem(list[1], kDateEdit);
+                                 },
+                                 15000);
 }
 
 int TwoWindows(const Context& ctx) {

@@ -240,6 +240,27 @@ HWND FrameSession::Open(int command, int control) {
   return WaitDialogWith(program, control);
 }
 
+bool FrameSession::OpenFile(const std::string& path) {
+  Command(IDM_FILE_OPEN);
+  // The about box is a dialog too: look for the one with a file name field (the combo of
+  // the explorer-style dialog, or the edit of the old one).
+  HWND dlg = nullptr, name = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : Dialogs(program.pi.dwProcessId))
+          if ((name = GetDlgItem(w, 1148)) || (name = GetDlgItem(w, 1152))) {
+            dlg = w;
+            return true;
+          }
+        return false;
+      },
+      10000);
+  if (!dlg) return false;
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+  return true;
+}
+
 bool FrameSession::Close() {
   PostMessageA(frame, WM_CLOSE, 0, 0);
   DWORD code = 1;

@@ -97,6 +97,8 @@ struct FrameSession {
   void Command(int id) const { PostMessageA(frame, WM_COMMAND, id, 0); }
   // Posts a command to the frame and waits for the dialog that has `control`.
   HWND Open(int command, int control);
+  // Types `path` into the file open dialog and confirms it; false when the dialog does not show.
+  bool OpenFile(const std::string& path);
   bool Close();
 
   HWND MdiClient() const { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }

@@ -261,10 +261,10 @@ bool FrameSession::OpenFile(const std::string& path) {
   return true;
 }
 
-bool FrameSession::Close() {
+bool FrameSession::Close(bool clean) {
   PostMessageA(frame, WM_CLOSE, 0, 0);
   DWORD code = 1;
-  return program.WaitExit(30000, &code);
+  return program.WaitExit(30000, &code) && (!clean || code == 0);
 }
 
 std::vector<HWND> FrameSession::PersonWindows() const {

@@ -99,7 +99,8 @@ struct FrameSession {
   HWND Open(int command, int control);
   // Types `path` into the file open dialog and confirms it; false when the dialog does not show.
   bool OpenFile(const std::string& path);
-  bool Close();
+  // Closes the frame; true once the program has ended, with exit code 0 when `clean`.
+  bool Close(bool clean = false);
 
   HWND MdiClient() const { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
   std::vector<HWND> PersonWindows() const;

@@ -118,6 +118,13 @@ struct Session : FrameSession {
   }
 };
 
+// The password repetition (the prompt for a file's password has the file's name as well).
+HWND WaitRepetition(Session& s) {
+  HWND rep = nullptr;
+  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  return rep;
+}
+
 // The save dialog of the common dialogs: type the full name and confirm.
 bool SaveThroughDialog(Session& s, const std::string& path, std::string* suggested) {
   HWND dlg = nullptr;
@@ -157,8 +164,7 @@ int NewSaveReopen(const Context& ctx) {
   Session s;
   Check(s.Start(ctx), "program started");
   if (!s.frame) return 1;
-  s.Command(kNew);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kNew, kName);
   Check(dlg != nullptr, "person dialog opens for a new person");
   if (!dlg) return 1;
   Check(WindowText(dlg) == "Tidewell - Notizbuch", "person dialog title");
@@ -223,16 +229,14 @@ int PasswordProtect(const Context& ctx) {
   if (!child) return 1;
 
   // A new password needs the repetition; a wrong repetition keeps the old (none).
-  s.Command(kPersonData);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kPersonData, kName);
   Check(dlg != nullptr, "person dialog for the person data");
   if (!dlg) return 1;
   SetText(dlg, kPassword, "geheim7");
   SetText(dlg, IDC_PERSON_DESCRIPTION, "mit Beschreibung");
   SetText(dlg, kName, "Berta");
   Press(dlg, IDOK);
-  HWND rep = nullptr;
-  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  HWND rep = WaitRepetition(s);
   Check(rep != nullptr && WindowText(rep) == "Kennwort wiederholen", "repetition dialog appears");
   if (!rep) return 1;
   SetText(rep, kPassword, "geheimX");
@@ -249,13 +253,11 @@ int PasswordProtect(const Context& ctx) {
   Check(WindowText(child) == "Berta - 05.05.1980", "window title follows the new name");
 
   // Now with the right repetition.
-  s.Command(kPersonData);
-  dlg = WaitDialogWith(s.program, kName);
+  dlg = s.Open(kPersonData, kName);
   if (!dlg) return 1;
   SetText(dlg, kPassword, "geheim7");
   Press(dlg, IDOK);
-  rep = nullptr;
-  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  rep = WaitRepetition(s);
   if (!rep) return 1;
   SetText(rep, kPassword, "geheim7");
   Press(rep, IDOK);
@@ -266,8 +268,7 @@ int PasswordProtect(const Context& ctx) {
   Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "window closed after saving");
 
   // Wrong password: message 3011 and nothing opens.
-  s.Command(kRecent1);
-  HWND prompt = WaitDialogWith(s.program, kFileLabel);
+  HWND prompt = s.Open(kRecent1, kFileLabel);
   Check(prompt != nullptr, "password prompt appears");
   if (!prompt) return 1;
   Check(WindowText(GetDlgItem(prompt, kFileLabel)) == path, "prompt names the file");
@@ -281,16 +282,14 @@ int PasswordProtect(const Context& ctx) {
   Check(IniValue("TidewellRecentFileList", "File1") == path, "the recent entry stays after a refused password");
 
   // Right password, typed with an eighth character that does not count.
-  s.Command(kRecent1);
-  prompt = WaitDialogWith(s.program, kFileLabel);
+  prompt = s.Open(kRecent1, kFileLabel);
   if (!prompt) return 1;
   SetText(prompt, kPassword, "geheim7Z");
   Press(prompt, IDOK);
   Check(WaitChildTitled(s, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
 
   // Removing the password needs no repetition.
-  s.Command(kPersonData);
-  dlg = WaitDialogWith(s.program, kName);
+  dlg = s.Open(kPersonData, kName);
   if (!dlg) return 1;
   Check(WindowText(GetDlgItem(dlg, kPassword)) == "geheim7", "the dialog shows the stored password");
   SetText(dlg, kPassword, "");
@@ -329,8 +328,7 @@ int CloseAsks(const Context& ctx) {
   SetEnvironmentVariableA("TW_HELP_LOG", helpLog.c_str());
   Check(s.Launch(ctx), "program started");
   if (!s.frame) return 1;
-  s.Command(kNew);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kNew, kName);
   if (!dlg) return 1;
   Press(dlg, IDC_DIALOG_HELP);
   Check(WaitFor([&] { return ReadText(helpLog).find("context 8001") != std::string::npos; }, 5000),
@@ -414,14 +412,12 @@ int SaveFails(const Context& ctx) {
   if (!child) return 1;
   // A file marked read-only is not replaced.
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  s.Command(kPersonData);
-  HWND first = WaitDialogWith(s.program, kName);
+  HWND first = s.Open(kPersonData, kName);
   if (!first) return 1;
   SetText(first, 2055, "geschützt");
   Press(first, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
-  s.Command(kSave);
-  HWND roBox = WaitDialogWith(s.program, kMessageText);
+  HWND roBox = s.Open(kSave, kMessageText);
   Check(MessageText(roBox) == "Die Datei " + path + " lässt sich nicht schreiben.", "read-only file: message 3018");
   Press(roBox, IDOK);
   Check(ReadHeader(path).Description().empty(), "read-only file unchanged");
@@ -430,14 +426,12 @@ int SaveFails(const Context& ctx) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   Check(MoveFileA(dir.c_str(), moved.c_str()) != 0, "folder moved away under the open person");
-  s.Command(kPersonData);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kPersonData, kName);
   if (!dlg) return 1;
   SetText(dlg, IDC_PERSON_DESCRIPTION, "neu");
   Press(dlg, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
-  s.Command(kSave);
-  HWND box = WaitDialogWith(s.program, kMessageText);
+  HWND box = s.Open(kSave, kMessageText);
   Check(MessageText(box) == "Die Datei " + path + " lässt sich nicht schreiben.", "message 3018 with the path");
   Press(box, IDOK);
   Check(ReadHeader(moved + "\\gustav.twd").Name() == "Gustav" &&
@@ -506,8 +500,7 @@ int SaveKeepsNeighbours(const Context& ctx) {
   const bool hiddenKept = (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
   std::printf("the file system %s the hidden attribute\n", hiddenKept ? "keeps" : "does not keep");
   if (!LaunchWith(s, ctx, path, "Carl - 05.05.1980")) return 1;
-  s.Command(kPersonData);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kPersonData, kName);
   if (!dlg) return Check(false, "person dialog"), 1;
   SetText(dlg, kName, "Carla");
   Press(dlg, IDOK);

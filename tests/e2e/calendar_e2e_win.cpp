@@ -18,101 +18,55 @@ using namespace e2e;
 constexpr int kSummary = 2301, kNote = 2302, kAssign = 2304, kDateEdit = 2071, kDateScroll = 2075;
 constexpr int kSave = 7102, kOnlyReco = 7219;
 
-// Settings: moon calendar windows with the notes column and, when asked, three
-// recommendation columns; every summary line including recommendations.
-void WriteIni(bool threeColumns) {
-  const unsigned preference = 46448u | 0x800u | (threeColumns ? 0x200u : 0u);
-  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-  ini << "[TidewellGeneral]\r\nListe=1\r\nTipOnStart=0\r\nData=1023\r\nPreference=" << preference
-      << "\r\nLegendHeight=150\r\n";
-}
-
-std::string MakeDocument(const std::string& work) {
-  tw::PersonDocument doc;
-  tw::DocumentDefaults defaults;
-  defaults.preference = 46448u | 0x800u;
-  tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
-  doc.header.SetName("Erika Muster");
-  doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
-  doc.header.SetNotesStart(tw::DayFromDate(2024, 1, 1));
-  tw::RecordingSink sink;
-  const std::string path = work + "\\erika.twd";
-  Check(tw::SavePersonFile(doc, path, sink), "test document written");
-  return path;
-}
-
-HWND FindChildWindow(HWND frame) {
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-  return client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr;
-}
-
-HWND FindSidePanel(HWND frame) {
-  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-    if (GetDlgItem(w, kSummary)) return w;
-  return nullptr;
-}
-
-HWND FindDateEdit(HWND child) {
-  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
-  return bar ? GetDlgItem(bar, kDateEdit) : nullptr;
-}
-
-bool Responsive(HWND w) {
-  DWORD_PTR r = 0;
-  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
-}
-
 bool TextHas(HWND w, const std::string& part) { return WindowText(w).find(part) != std::string::npos; }
 
-struct Session {
-  Program program;
-  HWND frame = nullptr, child = nullptr, panel = nullptr, date = nullptr;
+// Erika in a moon calendar window with the notes column and, when asked, three
+// recommendation columns; every summary line including recommendations.
+struct Session : FrameSession {
+  HWND child = nullptr, date = nullptr, summary = nullptr;
+  std::string doc;
 
-  bool Open(const Context& ctx, const std::string& work, const std::string& doc) {
-    if (!program.Start(ctx.exe, work, doc)) return false;
-    frame = program.WaitWindow("TwFrame", 30000);
-    if (!frame) return false;
-    WaitFor(
-        [&] {
-          child = FindChildWindow(frame);
-          panel = FindSidePanel(frame);
-          date = child ? FindDateEdit(child) : nullptr;
-          return child && panel && date;
-        },
-        20000);
-    return child && panel && date && Responsive(child);
+  bool Start(const Context& ctx, bool threeColumns) {
+    const unsigned preference = 46448u | 0x800u | (threeColumns ? 0x200u : 0u);
+    Prepare(ctx, "Liste=1\r\nTipOnStart=0\r\nData=1023\r\nLegendHeight=150\r\nPreference=" +
+                     std::to_string(preference) + "\r\n");
+    const uint32_t docPreference = 46448u | 0x800u;
+    doc = WriteErikaDocument(work, &docPreference, true);
+    return Reopen(ctx);
+  }
+
+  // Starts the program on the document as it is now.
+  bool Reopen(const Context& ctx) {
+    if (!Launch(ctx, doc) || !(child = WaitPerson(kDateEdit))) return false;
+    date = DateBarItem(child, kDateEdit);
+    return WaitFor([&] { return (summary = PanelItem(kSummary)) != nullptr; }, 5000);
+  }
+
+  void Maximise() {
+    ShowWindow(frame, SW_MAXIMIZE);
+    SendMessageA(MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    Responds(child);
   }
 
   // Types a date into the date bar and commits it with Enter.
   void GoTo(const char* text) {
     SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     PostMessageA(date, WM_CHAR, 13, 0);
-    Responsive(child);
+    Responds(child);
   }
 
   void Key(UINT vk) {
     PostMessageA(child, WM_KEYDOWN, vk, 0);
     PostMessageA(child, WM_KEYUP, vk, 0xC0000001);
-    Responsive(child);
-  }
-
-  bool Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    return program.WaitExit(30000, &code);
+    Responds(child);
   }
 };
 
 int CalendarPanel(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  DeleteFileA(IniPath().c_str());
-  WriteIni(false);
-  const std::string doc = MakeDocument(work);
   Session s;
-  Check(s.Open(ctx, work, doc), "person window, side panel and date edit appear");
-  if (!s.date) return 1;
-  HWND summary = GetDlgItem(s.panel, kSummary);
+  Check(s.Start(ctx, false), "person window, side panel and date edit appear");
+  if (!s.summary) return 1;
+  HWND summary = s.summary;
 
   // 12 January 2024: the moon enters Aquarius at 04:01.
   s.GoTo("12.01.2024");
@@ -123,9 +77,7 @@ int CalendarPanel(const Context& ctx) {
   Check(TextHas(summary, "Zunehmender Mond, Aufsteigender Mond, Mond nähert sich"), "phase, height, distance line");
   Check(TextHas(summary, "Alter: 15958 Tage"), "age counted from the birthday");
   std::printf("summary 2024-01-12:\n%s\n", WindowText(summary).c_str());
-  ShowWindow(s.frame, SW_MAXIMIZE);
-  SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
-  Responsive(s.child);
+  s.Maximise();
 
   s.Key(VK_DOWN);
   Check(WaitFor([&] { return WindowText(s.date) == "13.01.2024"; }, 5000), "arrow down selects the next day");
@@ -157,8 +109,8 @@ int CalendarPanel(const Context& ctx) {
   s.GoTo("25.12.2024");
   Check(WaitFor([&] { return TextHas(summary, "Mittwoch, 25.12.2024"); }, 5000), "summary shows Christmas");
   Check(TextHas(summary, "1. Weihnachtstag"), "the holiday is listed in the summary");
-  HWND note = GetDlgItem(s.panel, kNote);
-  HWND assign = GetDlgItem(s.panel, kAssign);
+  HWND note = s.PanelItem(kNote);
+  HWND assign = s.PanelItem(kAssign);
   Check(IsWindowEnabled(note) != 0, "note field open within the notes");
   Check(!IsWindowEnabled(assign), "Zuweisen waits for an edit");
   SendMessageA(note, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Gans bestellen"));
@@ -169,60 +121,50 @@ int CalendarPanel(const Context& ctx) {
   Check(WaitFor([&] { return WindowText(note).empty(); }, 5000), "the next day has no note");
   s.Key(VK_UP);
   Check(WaitFor([&] { return WindowText(note) == "Gans bestellen"; }, 5000), "the note is back on its day");
-  Responsive(s.child);
+  Responds(s.child);
   SaveScreen("Z:\\tmp\\tw-calendar-panel.bmp");
-  PostMessageA(s.frame, WM_COMMAND, kSave, 0);
-  Responsive(s.frame);
+  s.Command(kSave);
+  Responds(s.frame);
 
   // Only days with recommendations: the list still navigates and shows matching days.
-  PostMessageA(s.frame, WM_COMMAND, kOnlyReco, 0);
-  Check(Responsive(s.child), "the filtered list paints");
+  s.Command(kOnlyReco);
+  Check(Responds(s.child), "the filtered list paints");
   s.Key(VK_DOWN);
-  Check(Responsive(s.child), "the filtered list navigates");
+  Check(Responds(s.child), "the filtered list navigates");
   Check(WaitFor([&] { return TextHas(summary, "Empfehlungen:"); }, 5000),
         "the selected row of the filtered list has recommendations");
-  PostMessageA(s.frame, WM_COMMAND, kOnlyReco, 0);
-  Check(Responsive(s.child), "back to every day");
+  s.Command(kOnlyReco);
+  Check(Responds(s.child), "back to every day");
   Check(s.Close(), "program ends");
 
   tw::PersonDocument reread;
   tw::RecordingSink sink;
-  Check(tw::LoadPersonFile(doc, reread, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk,
+  Check(tw::LoadPersonFile(s.doc, reread, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk,
         "saved document reads back");
   Check(std::string(tw::GetDayEntry(reread, tw::DayFromDate(2024, 12, 25)).text) == "Gans bestellen",
         "the note was saved on its day");
 
-  Session again;
-  Check(again.Open(ctx, work, doc), "document opens again");
-  if (!again.date) return 1;
-  again.GoTo("25.12.2024");
-  Check(WaitFor([&] { return WindowText(GetDlgItem(again.panel, kNote)) == "Gans bestellen"; }, 5000),
+  Check(s.Reopen(ctx), "document opens again");
+  if (!s.summary) return 1;
+  s.GoTo("25.12.2024");
+  Check(WaitFor([&] { return WindowText(s.PanelItem(kNote)) == "Gans bestellen"; }, 5000),
         "the note shows after reopening");
-  Check(again.Close(), "program ends again");
+  Check(s.Close(), "program ends again");
   return 0;
 }
 
-// A person with three recommendation columns in a maximised moon calendar window; returns
-// the work folder.
-std::string OpenMaximised(const Context& ctx, Session& s) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  DeleteFileA(IniPath().c_str());
-  WriteIni(true);
-  const std::string doc = MakeDocument(work);
-  Check(s.Open(ctx, work, doc), "person window appears");
-  if (!s.child) return work;
-  ShowWindow(s.frame, SW_MAXIMIZE);
-  SendMessageA(GetParent(s.child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
-  Responsive(s.child);
-  return work;
+// A person with three recommendation columns in a maximised moon calendar window.
+bool OpenMaximised(const Context& ctx, Session& s) {
+  const bool open = s.Start(ctx, true);
+  Check(open, "person window appears");
+  if (open) s.Maximise();
+  return open;
 }
 
 // Prints how long a full repaint of a maximised moon calendar takes (no assertion on it).
 int CalendarRepaintTiming(const Context& ctx) {
   Session s;
-  const std::string work = OpenMaximised(ctx, s);
-  if (!s.child) return 1;
+  if (!OpenMaximised(ctx, s)) return 1;
   s.GoTo("10.01.2024");
   Check(WaitFor([&] { return WindowText(s.date) == "10.01.2024"; }, 5000), "day selected");
   RECT rc;
@@ -232,7 +174,7 @@ int CalendarRepaintTiming(const Context& ctx) {
   const DWORD start = GetTickCount();
   for (int i = 0; i < kRounds; ++i) {
     RedrawWindow(s.child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    Responsive(s.child);
+    Responds(s.child);
   }
   const DWORD ms = GetTickCount() - start;
   SaveScreen("Z:\\tmp\\tw-calendar-window.bmp");
@@ -281,13 +223,11 @@ long long CpuTicksOf(const std::string& marker) {
 // again once after a pause instead of over and over, so the program stays idle.
 int CalendarBusyPaintIdles(const Context& ctx) {
   Session s;
-  const std::string work = OpenMaximised(ctx, s);
-  if (!s.child) return 1;
-  const std::string marker = work.substr(work.find_last_of('\\') + 1);
+  if (!OpenMaximised(ctx, s)) return 1;
+  const std::string marker = s.work.substr(s.work.find_last_of('\\') + 1);
   Check(CpuTicksOf(marker) >= 0, "the program's CPU time can be read");
 
-  HWND bar = FindWindowExA(s.child, nullptr, "OrvStatus", nullptr);
-  HWND scroll = bar ? GetDlgItem(bar, kDateScroll) : nullptr;
+  HWND scroll = DateBarItem(s.child, kDateScroll);
   RECT sr{};
   GetClientRect(scroll, &sr);
   const LPARAM thumb = MAKELPARAM(sr.right / 2, sr.bottom / 2);
@@ -315,7 +255,7 @@ int CalendarBusyPaintIdles(const Context& ctx) {
   // 100 ticks a second. A paint loop keeps the program (and the Wine server) busy, about a
   // third of the ticks here; paints that wait for the thumb use next to none.
   Check(used * 100 < static_cast<long long>(wall), "the held thumb leaves the program idle (under 10 % CPU)");
-  Check(Responsive(s.child), "the list paints after the thumb is let go");
+  Check(Responds(s.child), "the list paints after the thumb is let go");
   Check(s.Close(), "program ends");
   return 0;
 }

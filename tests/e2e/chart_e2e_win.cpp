@@ -29,7 +29,7 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kOpen = 7101, kPartner = 7203, kToolbar = 2043, kFileNameCombo = 1148, kFileNameEdit = 1152;
+constexpr int kPartner = 7203, kToolbar = 2043;
 constexpr int kName1 = 2101, kName2 = 2103, kHigher = 2123, kFirstValue = 2105, kAverage = 2119;
 
 // `marks` lists (day offset from today, MarkCommand) pairs.
@@ -55,40 +55,12 @@ bool Answers(HWND w) {
   return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &r) != 0;
 }
 
-HWND FirstPersonWindow(HWND frame) {
-  return FindWindowExA(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr, "TwChild", nullptr);
+bool OpenPerson(FrameSession& s, const std::string& path, size_t windowsAfter) {
+  return s.OpenFile(path) && WaitFor([&] { return s.PersonWindows().size() == windowsAfter; }, 15000);
 }
 
-int CountPersonWindows(HWND frame) {
-  int n = 0;
-  for (HWND w = FirstPersonWindow(frame); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    char cls[16] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    n += std::strcmp(cls, "TwChild") == 0;
-  }
-  return n;
-}
-
-// A visible dialog of the program with control `id`.
-HWND FindDialog(const Program& p, int id) {
-  for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid == p.pi.dwProcessId && IsWindowVisible(w) && GetDlgItem(w, id)) return w;
-  }
-  return nullptr;
-}
-
-bool OpenPerson(Program& p, HWND frame, const std::string& path, int windowsAfter) {
-  PostMessageA(frame, WM_COMMAND, kOpen, 0);
-  HWND dlg = nullptr;
-  WaitFor([&] { return (dlg = FindDialog(p, kFileNameCombo)) || (dlg = FindDialog(p, kFileNameEdit)); }, 10000);
-  if (!dlg) return false;
-  HWND name = GetDlgItem(dlg, kFileNameCombo) ? GetDlgItem(dlg, kFileNameCombo) : GetDlgItem(dlg, kFileNameEdit);
-  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-  return WaitFor([&] { return CountPersonWindows(frame) == windowsAfter; }, 15000);
-}
+// Person windows as charts, no start-up tip, version note or last file.
+constexpr char kChartIni[] = "Liste=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nNewVersion=0\r\n";
 
 bool PartnerEnabled(HWND frame) {
   DWORD_PTR r = 0;
@@ -135,30 +107,22 @@ bool SaveWindowPicture(HWND w, const std::string& file) {
 }
 
 int PartnerDialog(const Context& ctx) {
-  const std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  {
-    std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-    ini << "[TidewellGeneral]\r\nListe=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nNewVersion=0\r\n";
-  }
-  const std::string anna = MakePerson(work, "anna.twd", "Anna", 3, 14);
-  const std::string berta = MakePerson(work, "berta.twd", "Berta", 3, 15);
-  const std::string clara = MakePerson(work, "clara.twd", "Clara", 3, 14);
-  Program p;
-  Check(p.Start(ctx.exe, work, anna), "program starts");
-  HWND frame = p.WaitWindow("TwFrame", 30000);
-  Check(frame && WaitFor([&] { return CountPersonWindows(frame) == 1; }, 20000), "first person window");
-  if (!frame) return 1;
+  FrameSession s;
+  s.Prepare(ctx, kChartIni);
+  const std::string anna = MakePerson(s.work, "anna.twd", "Anna", 3, 14);
+  const std::string berta = MakePerson(s.work, "berta.twd", "Berta", 3, 15);
+  const std::string clara = MakePerson(s.work, "clara.twd", "Clara", 3, 14);
+  Check(s.Launch(ctx, anna) && s.WaitPerson(ID_DATE_EDIT), "first person window");
+  if (!s.frame) return 1;
+  HWND frame = s.frame;
   Answers(frame);
   Check(!PartnerEnabled(frame), "comparison disabled with one person");
-  Check(OpenPerson(p, frame, berta, 2), "second person opens");
-  Check(OpenPerson(p, frame, clara, 3), "third person opens");
+  Check(OpenPerson(s, berta, 2), "second person opens");
+  Check(OpenPerson(s, clara, 3), "third person opens");
   Answers(frame);
   Check(WaitFor([&] { return PartnerEnabled(frame); }, 3000), "comparison enabled with two persons and more");
 
-  PostMessageA(frame, WM_COMMAND, kPartner, 0);
-  HWND dlg = nullptr;
-  WaitFor([&] { return (dlg = FindDialog(p, kName1)) != nullptr; }, 10000);
+  HWND dlg = s.Open(kPartner, kName1);
   Check(dlg != nullptr, "partner dialog opens");
   if (!dlg) return 1;
   Check(WindowText(dlg) == "Biorhythmus - Übereinstimmung", "dialog title");
@@ -188,30 +152,22 @@ int PartnerDialog(const Context& ctx) {
   Check(SaveWindowPicture(dlg, dir + "partner_dialog.bmp"), "screenshot saved");
   PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
   Check(WaitFor([&] { return !IsWindow(dlg); }, 5000), "Schließen ends the dialog");
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  Check(p.WaitExit(30000, &code), "program ends");
+  Check(s.Close(), "program ends");
   return 0;
 }
 
 // A maximised chart with seven rhythms, special ranges (both on by default), DayMarks and
 // the average highlighted, for people to look at.
 int ChartPicture(const Context& ctx) {
-  const std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  {
-    std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-    ini << "[TidewellGeneral]\r\nListe=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nNewVersion=0\r\n";
-  }
-  const std::string erika = MakePerson(work, "erika.twd", "Erika", 4, 20,
+  FrameSession s;
+  s.Prepare(ctx, kChartIni);
+  const std::string erika = MakePerson(s.work, "erika.twd", "Erika", 4, 20,
                                        {{-3, 0x10}, {-2, 0x40}, {-1, 0x10}, {-1, 0x40}, {1, 1}, {2, 2}, {3, 3},
                                         {4, 0x10}, {4, 2}, {6, 0x40}, {6, 1}, {8, 0x40}});
-  Program p;
-  Check(p.Start(ctx.exe, work, erika), "program starts");
-  HWND frame = p.WaitWindow("TwFrame", 30000);
-  Check(frame && WaitFor([&] { return CountPersonWindows(frame) == 1; }, 20000), "person window");
-  if (!frame) return 1;
-  HWND child = FirstPersonWindow(frame);
+  HWND child = s.Launch(ctx, erika) ? s.WaitPerson(ID_DATE_EDIT) : nullptr;
+  Check(child != nullptr, "person window");
+  if (!child) return 1;
+  HWND frame = s.frame;
   ShowWindow(frame, SW_MAXIMIZE);
   SendMessageA(GetParent(child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
   HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
@@ -223,9 +179,7 @@ int ChartPicture(const Context& ctx) {
   WaitFor([] { return false; }, 1000);
   const std::string dir = ctx.exe.substr(0, ctx.exe.find_last_of('\\') + 1);
   Check(SaveWindowPicture(GetDesktopWindow(), dir + "chart_maximised.bmp"), "screenshot saved");
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  Check(p.WaitExit(30000, &code), "program ends");
+  Check(s.Close(), "program ends");
   return 0;
 }
 
@@ -235,12 +189,6 @@ int ChartPicture(const Context& ctx) {
 constexpr int kDateEdit = ID_DATE_EDIT;
 constexpr tw::ViewFlags kMarkRowAndRanges = 0x30;  // 0x10 special ranges, 0x20 the DayMark row
 constexpr tw::ViewFlags kSevenRhythms = 0x40, kSawtoothShape = 0x100;
-
-void WriteIni(const std::string& general, const std::string& conditions = "") {
-  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-  ini << "[TidewellGeneral]\r\nTipOnStart=0\r\nStartLastFile=0\r\nNewVersion=0\r\n" << general;
-  if (!conditions.empty()) ini << "[TidewellConditions]\r\n" << conditions;
-}
 
 std::string MakeDatedPerson(const std::string& work, tw::DayNumber birthday, tw::DayNumber notesStart) {
   tw::PersonDocument doc;
@@ -270,36 +218,22 @@ tw::DayNumber ParseDateText(const std::string& text) {
   return tw::DayFromDate(y, m, d);
 }
 
-struct ChartWindow {
-  Program p;
-  std::string work;
-  HWND frame = nullptr, child = nullptr, bar = nullptr, date = nullptr;
+struct ChartWindow : FrameSession {
+  HWND child = nullptr, bar = nullptr, date = nullptr;
 
   // Erika, born on 20 April 1980 with notes from 2024, in the program started on a fresh
   // copy of the data with these settings; `prepare` may change the copy first.
   bool Start(const Context& ctx, const std::string& general, const std::string& conditions = "",
              const std::function<void(const std::string&)>& prepare = {}) {
-    work = MakeWorkFolder();
-    Check(CopyFolder(ctx.data, work), "data folder copied");
-    if (prepare) prepare(work);
-    WriteIni(general, conditions);
-    const std::string doc = MakeDatedPerson(work, kBirthday, tw::DayFromDate(2024, 1, 1));
-    const bool open = Open(ctx, doc);
+    Prepare(ctx, "TipOnStart=0\r\nStartLastFile=0\r\nNewVersion=0\r\n" + general +
+                     (conditions.empty() ? "" : "[TidewellConditions]\r\n" + conditions),
+            prepare);
+    const bool open = Launch(ctx, MakeDatedPerson(work, kBirthday, tw::DayFromDate(2024, 1, 1))) &&
+                      (child = WaitPerson(kDateEdit)) != nullptr;
+    bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
+    date = DateBarItem(child, kDateEdit);
     Check(open, "person window");
     return open;
-  }
-
-  bool Open(const Context& ctx, const std::string& doc) {
-    if (!p.Start(ctx.exe, work, doc) || !(frame = p.WaitWindow("TwFrame", 30000))) return false;
-    WaitFor(
-        [&] {
-          child = FirstPersonWindow(frame);
-          bar = child ? FindWindowExA(child, nullptr, "OrvStatus", nullptr) : nullptr;
-          date = bar ? GetDlgItem(bar, kDateEdit) : nullptr;
-          return date != nullptr;
-        },
-        20000);
-    return date && Answers(child);
   }
   // Types a date and commits it with Enter, as a user would.
   void GoTo(tw::DayNumber d) {
@@ -322,7 +256,7 @@ struct ChartWindow {
     Answers(child);
   }
   void Command(int id) {
-    PostMessageA(frame, WM_COMMAND, id, 0);
+    FrameSession::Command(id);
     Settle();
   }
   // The client area less the DateBar: where the chart is painted.
@@ -337,9 +271,9 @@ struct ChartWindow {
   bool Close() {
     PostMessageA(frame, WM_CLOSE, 0, 0);
     // A changed person asks to be saved: no.
-    if (HWND box = WaitDialogWith(p, kMessageText, 3000)) Press(box, IDNO);
+    if (HWND box = WaitDialogWith(program, kMessageText, 3000)) Press(box, IDNO);
     DWORD code = 1;
-    return p.WaitExit(30000, &code);
+    return program.WaitExit(30000, &code);
   }
 };
 
@@ -546,7 +480,7 @@ int ChartPixels(const Context& ctx) {
   if (tw::WeekdaySunday(marked) == 0) ++marked;  // not on the blue Sunday cell
   const int mx = column(marked);
   PostMessageA(s.child, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(mx + w / 2, f.stripTop + h / 2));
-  HWND popup = WaitDialogWith(s.p, ID_MARK_RED, 10000);
+  HWND popup = WaitDialogWith(s.program, ID_MARK_RED, 10000);
   Check(popup != nullptr, "a right click in the DayMark row opens the popup");
   if (popup) {
     Check(WindowText(popup).find(DateText(marked)) != std::string::npos, "the popup is titled with the clicked day");
@@ -689,7 +623,7 @@ int ChartSearch(const Context& ctx) {
   auto noHitAt = [&](tw::DayNumber d, int command, const char* what) {
     s.GoTo(d);
     PostMessageA(s.frame, WM_COMMAND, command, 0);
-    HWND box = WaitDialogWith(s.p, kMessageText, 10000);
+    HWND box = WaitDialogWith(s.program, kMessageText, 10000);
     Check(box != nullptr, what);
     if (box) Press(box, IDOK);
     s.Settle();
@@ -713,19 +647,6 @@ bool AddEmptySelection(const std::string& file, int index, const char* name) {
   f.seekp(static_cast<std::streamoff>(index) * tw::kRecoSelEntrySize);
   f.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
   return f.good();
-}
-
-// Chooses the selection `index` in the toolbar's ConditionCombo as a user would.
-bool ChooseSelection(HWND frame, int index) {
-  HWND combo = GetDlgItem(GetDlgItem(frame, kToolbar), IDC_CONDITION_COMBO);
-  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i)
-    if (SendMessageA(combo, CB_GETITEMDATA, i, 0) == -(index + 1)) {
-      SendMessageA(combo, CB_SETCURSEL, i, 0);
-      SendMessageA(frame, WM_COMMAND, MAKEWPARAM(IDC_CONDITION_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-      return true;
-    }
-  return false;
 }
 
 // F3 and Shift+F3 in a moon calendar window: the day of the next and the previous
@@ -775,12 +696,12 @@ int CalendarSearch(const Context& ctx) {
   PostMessageA(s.frame, WM_COMMAND, IDM_NEXT_MATCH, 0);
   PostMessageA(s.child, WM_KEYDOWN, VK_ESCAPE, 0);
   s.Settle();
-  Check(WaitDialogWith(s.p, kMessageText, 1500) == nullptr, "Escape ends the search without a message");
+  Check(WaitDialogWith(s.program, kMessageText, 1500) == nullptr, "Escape ends the search without a message");
   Check(WindowText(s.date) == DateText(start), "Escape leaves the selected day");
 
   const DWORD t0 = GetTickCount();
   PostMessageA(s.frame, WM_COMMAND, IDM_NEXT_MATCH, 0);
-  HWND box = WaitDialogWith(s.p, kMessageText, 30000);
+  HWND box = WaitDialogWith(s.program, kMessageText, 30000);
   Check(box != nullptr, "3010 when the search reaches its end");
   std::printf("search to the end of 2049: %lu ms, message: %s\n", static_cast<unsigned long>(GetTickCount() - t0),
               box ? MessageText(box).c_str() : "");

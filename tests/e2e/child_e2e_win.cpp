@@ -3,26 +3,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <fstream>
 #include <vector>
 
 #include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"
+#include "remote_win.h"
 
 namespace {
 
 using namespace e2e;
 
 constexpr int kDateEdit = 2071, kValueLine = 2070, kRhythmCombo = 2061, kDateScroll = 2075;
-constexpr int kSwitch = 7210, kOpen = 7101, kToolbar = 2043;
+constexpr int kSwitch = 7210, kToolbar = 2043;
 constexpr int kSawtooth = 7211, kHigherCurves = 7213, kOnlyReco = 7219;
-
-void WriteIni(bool list) {
-  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-  ini << "[TidewellGeneral]\r\nListe=" << (list ? 1 : 0) << "\r\nTipOnStart=0\r\nStartLastFile=0\r\n";
-}
 
 std::string MakeDocument(const std::string& work, const char* file, const char* name, int birthYear) {
   tw::PersonDocument doc;
@@ -37,31 +32,23 @@ std::string MakeDocument(const std::string& work, const char* file, const char* 
   return path;
 }
 
-HWND MdiClient(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
+// A person born on 14 March of `birthYear` in a chart window with its date bar.
+struct Session : FrameSession {
+  HWND child = nullptr;
+  std::string doc;
 
-std::vector<HWND> PersonWindows(HWND frame) {
-  std::vector<HWND> out;
-  HWND client = MdiClient(frame);
-  for (HWND w = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr; w;
-       w = FindWindowExA(client, w, "TwChild", nullptr))
-    out.push_back(w);
-  return out;
-}
-
-HWND DateBarItem(HWND child, int id) {
-  HWND bar = FindWindowExA(child, nullptr, "OrvStatus", nullptr);
-  return bar ? GetDlgItem(bar, id) : nullptr;
-}
-
-bool Settled(HWND w) {
-  DWORD_PTR r = 0;
-  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &r) != 0;
-}
+  bool Start(const Context& ctx, const char* file, const char* name, int birthYear) {
+    Prepare(ctx, "Liste=0\r\nTipOnStart=0\r\nStartLastFile=0\r\n");
+    doc = MakeDocument(work, file, name, birthYear);
+    if (!Launch(ctx, doc) || !(child = WaitPerson(kValueLine))) return false;
+    return WaitFor([&] { return DateBarItem(child, kDateEdit) != nullptr; }, 5000);
+  }
+};
 
 // Posts a key to the person window and waits until the date edit shows something else.
 std::string KeyAndRead(HWND child, HWND edit, UINT vk, const std::string& before) {
   PostMessageA(child, WM_KEYDOWN, vk, 0);
-  Settled(child);
+  Responds(child);
   WaitFor([&] { return WindowText(edit) != before; }, 3000);
   return WindowText(edit);
 }
@@ -78,47 +65,17 @@ bool ButtonEnabled(HWND toolbar, int id) {
   return r != 0;
 }
 
-struct Session {
-  Program program;
-  HWND frame = nullptr, child = nullptr;
-
-  bool Open(const Context& ctx, const std::string& work, const std::string& doc) {
-    if (!program.Start(ctx.exe, work, doc)) return false;  // no blanks in the work path
-    frame = program.WaitWindow("TwFrame", 30000);
-    if (!frame) return false;
-    // The date bar comes right after the window: wait for both.
-    WaitFor(
-        [&] {
-          auto list = PersonWindows(frame);
-          child = list.empty() ? nullptr : list.front();
-          return child && DateBarItem(child, kDateEdit) && DateBarItem(child, kValueLine);
-        },
-        20000);
-    return child && DateBarItem(child, kDateEdit) && DateBarItem(child, kValueLine);
-  }
-
-  void Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    Check(program.WaitExit(30000, &code), "program ends");
-  }
-};
-
 int TitleAndKeys(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni(false);
-  const std::string path = MakeDocument(work, "anna.twd", "Anna Beispiel", 1970);
   Session s;
-  Check(s.Open(ctx, work, path), "person window with its date bar appears");
+  Check(s.Start(ctx, "anna.twd", "Anna Beispiel", 1970), "person window with its date bar appears");
   if (!s.child) return 1;
   Check(WindowText(s.child).find("Anna Beispiel") != std::string::npos, "window title holds the person's name");
   // A new person window sits at the top left of the client with its width, and its
   // controls are clipped out of its paints.
   RECT client{}, placed{};
-  GetClientRect(MdiClient(s.frame), &client);
+  GetClientRect(s.MdiClient(), &client);
   GetWindowRect(s.child, &placed);
-  MapWindowPoints(nullptr, MdiClient(s.frame), reinterpret_cast<POINT*>(&placed), 2);
+  MapWindowPoints(nullptr, s.MdiClient(), reinterpret_cast<POINT*>(&placed), 2);
   if (!IsZoomed(s.child)) {
     Check(placed.left == 0 && placed.top == 0, "person window at the client's top left");
     Check(placed.right - placed.left == client.right, "person window as wide as the client");
@@ -162,7 +119,7 @@ int TitleAndKeys(const Context& ctx) {
   // A date before the birthday, committed with Enter, selects the birthday.
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1.1.1960"));
   PostMessageA(edit, WM_CHAR, '\r', 0);
-  Settled(s.child);
+  Responds(s.child);
   WaitFor([&] { return WindowText(edit).find("1970") != std::string::npos; }, 3000);
   Check(WindowText(edit).find("1970") != std::string::npos, "a date before the birthday selects the birthday");
   Check(WindowText(edit).find("14") != std::string::npos, "the birthday's day shows");
@@ -170,20 +127,16 @@ int TitleAndKeys(const Context& ctx) {
   // The scroll bar's thumb selects today.
   HWND scroll = DateBarItem(s.child, kDateScroll);
   PostMessageA(GetParent(scroll), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 80), reinterpret_cast<LPARAM>(scroll));
-  Settled(s.child);
+  Responds(s.child);
   WaitFor([&] { return WindowText(edit) == today; }, 3000);
   Check(WindowText(edit) == today, "the scroll bar's thumb selects today");
-  s.Close();
+  Check(s.Close(), "program ends");
   return 0;
 }
 
 int ModeSwitch(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni(false);
-  const std::string path = MakeDocument(work, "bert.twd", "Bert Beispiel", 1985);
   Session s;
-  Check(s.Open(ctx, work, path), "person window appears");
+  Check(s.Start(ctx, "bert.twd", "Bert Beispiel", 1985), "person window appears");
   if (!s.child) return 1;
   HWND toolbar = GetDlgItem(s.frame, kToolbar);
   Check(toolbar != nullptr, "toolbar found");
@@ -193,13 +146,13 @@ int ModeSwitch(const Context& ctx) {
   Check(ButtonEnabled(toolbar, kHigherCurves) && ButtonEnabled(toolbar, kSawtooth),
         "chart mode: the chart options are enabled");
   const bool higher = ButtonChecked(toolbar, kHigherCurves);
-  PostMessageA(s.frame, WM_COMMAND, kHigherCurves, 0);
-  Settled(s.frame);
+  s.Command(kHigherCurves);
+  Responds(s.frame);
   WaitFor([&] { return ButtonChecked(toolbar, kHigherCurves) != higher; }, 3000);
   Check(ButtonChecked(toolbar, kHigherCurves) != higher, "higher curves toggles its button");
 
-  PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
-  Settled(s.frame);
+  s.Command(kSwitch);
+  Responds(s.frame);
   WaitFor([&] { return ButtonChecked(toolbar, kSwitch); }, 3000);
   Check(ButtonChecked(toolbar, kSwitch), "moon calendar mode: the switch button is checked");
   Check(!IsWindowVisible(valueLine), "the moon calendar hides the ValueLine");
@@ -215,172 +168,84 @@ int ModeSwitch(const Context& ctx) {
   const std::string home = KeyAndRead(s.child, edit, VK_HOME, next);
   Check(home == today, "Home in the list selects today");
 
-  PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
-  Settled(s.frame);
+  s.Command(kSwitch);
+  Responds(s.frame);
   WaitFor([&] { return !ButtonChecked(toolbar, kSwitch); }, 3000);
   Check(!ButtonChecked(toolbar, kSwitch), "back in chart mode the button is not checked");
   Check(IsWindowVisible(valueLine), "the chart shows the ValueLine again");
   Check(!IsWindowVisible(header), "the chart hides the list header");
-  s.Close();
+  Check(s.Close(), "program ends");
   return 0;
 }
 
-// Saves the screen as a 24-bit BMP beside the program for people to look at.
-bool SaveScreen(const std::string& file) {
-  HDC screen = GetDC(nullptr);
-  const int w = GetDeviceCaps(screen, HORZRES), h = GetDeviceCaps(screen, VERTRES);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = false;
-  if (bmp) {
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
-    const DWORD offset = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
-    BITMAPFILEHEADER fh = {0x4D42, offset + size, 0, 0, offset};
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-    out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-    out.write(static_cast<const char*>(bits), size);
-    ok = out.good();
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-  }
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  return ok;
-}
-
-// Opens `path` through the open dialog of command 7101.
-bool OpenThroughDialog(Program& p, HWND frame, const std::string& path) {
-  PostMessageA(frame, WM_COMMAND, kOpen, 0);
-  // The about box is a dialog too: look for the one with a file name field (the combo of
-  // the explorer-style dialog, or the edit of the old one).
-  HWND dlg = nullptr, name = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
-             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
-          DWORD pid = 0;
-          GetWindowThreadProcessId(w, &pid);
-          if (pid != p.pi.dwProcessId) continue;
-          name = GetDlgItem(w, 1148);
-          if (!name) name = GetDlgItem(w, 1152);
-          if (name) {
-            dlg = w;
-            return true;
-          }
-        }
-        return false;
-      },
-      10000);
-  if (!dlg) return false;
-  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-  return WaitFor(
-      [&] {
-        auto list = PersonWindows(frame);
-        return list.size() >= 2 && DateBarItem(list[0], kDateEdit) && DateBarItem(list[1], kDateEdit);
-      },
-      15000);
+// Opens `path` through the open dialog, up to its window's date bar.
+bool OpenThroughDialog(Session& s, const std::string& path) {
+  return s.OpenFile(path) && WaitFor(
+                                 [&] {
+                                   auto list = s.PersonWindows();
+                                   return list.size() >= 2 && DateBarItem(list[0], kDateEdit) &&
+                                          DateBarItem(list[1], kDateEdit);
+                                 },
+                                 15000);
 }
 
 int TwoWindows(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni(false);
-  const std::string first = MakeDocument(work, "clara.twd", "Clara Beispiel", 1975);
-  const std::string second = MakeDocument(work, "dora.twd", "Dora Beispiel", 1992);
   Session s;
-  Check(s.Open(ctx, work, first), "first person window appears");
+  Check(s.Start(ctx, "clara.twd", "Clara Beispiel", 1975), "first person window appears");
   if (!s.child) return 1;
+  const std::string second = MakeDocument(s.work, "dora.twd", "Dora Beispiel", 1992);
   // A maximized window makes the next one start maximized.
-  SendMessageA(MdiClient(s.frame), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
-  Settled(s.frame);
+  SendMessageA(s.MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(s.child), 0);
+  Responds(s.frame);
   Check(IsZoomed(s.child) != 0, "first window maximized");
   // Minimized, it no longer makes the MDI client maximize a new window by itself; the
   // style the last sizing left must.
   PostMessageA(s.child, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Check(WaitFor([&] { return IsIconic(s.child) != 0; }, 5000), "first window minimized");
-  Check(OpenThroughDialog(s.program, s.frame, second), "second person window opens");
-  auto windows = PersonWindows(s.frame);
+  Check(OpenThroughDialog(s, second), "second person window opens");
+  auto windows = s.PersonWindows();
   Check(windows.size() == 2, "two person windows");
   HWND newest = nullptr;
   for (HWND w : windows)
     if (w != s.child) newest = w;
   Check(newest && IsZoomed(newest), "the second window starts maximized");
-  SendMessageA(MdiClient(s.frame), WM_MDIRESTORE, reinterpret_cast<WPARAM>(s.child), 0);
-  SendMessageA(MdiClient(s.frame), WM_MDIRESTORE, reinterpret_cast<WPARAM>(newest), 0);
-  PostMessageA(MdiClient(s.frame), WM_MDITILE, MDITILE_VERTICAL, 0);
-  Settled(s.frame);
+  SendMessageA(s.MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(s.child), 0);
+  SendMessageA(s.MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(newest), 0);
+  PostMessageA(s.MdiClient(), WM_MDITILE, MDITILE_VERTICAL, 0);
+  Responds(s.frame);
   // The second one shows the moon calendar, so both views are on the picture.
-  PostMessageA(s.frame, WM_COMMAND, kSwitch, 0);
-  for (HWND w : windows) Settled(w);
+  s.Command(kSwitch);
+  for (HWND w : windows) Responds(w);
   WaitFor([] { return false; }, 1500);  // let both views finish painting
   std::string exe = ctx.exe;
   std::string dir = exe.substr(0, exe.find_last_of('\\') + 1);
   Check(SaveScreen(dir + "child_two_windows.bmp"), "screenshot saved");
-  s.Close();
+  Check(s.Close(), "program ends");
   return 0;
 }
 
-// A dialog of the program that holds control `id`; nullptr when none shows in time.
-HWND WaitDialogWith(Program& p, int id, DWORD timeoutMs) {
-  HWND found = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
-             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
-          DWORD pid = 0;
-          GetWindowThreadProcessId(w, &pid);
-          if (pid == p.pi.dwProcessId && IsWindowVisible(w) && GetDlgItem(w, id)) {
-            found = w;
-            return true;
-          }
-        }
-        return false;
-      },
-      timeoutMs);
-  return found;
-}
-
-constexpr int kPersonData = 7202, kPersonBirthday = 2053, kPersonDescription = 2055, kMessageText = 0xFFFF;
-constexpr int kPanelSummary = 2301;
-
-HWND PanelSummary(HWND frame) {
-  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-    if (HWND summary = GetDlgItem(w, kPanelSummary)) return summary;
-  return nullptr;
-}
+constexpr int kPersonData = 7202, kPersonBirthday = 2053, kPersonDescription = 2055, kPanelSummary = 2301;
 
 // "Alter: 21123 Tage" of the side panel's summary, or the empty string.
-std::string AgeShown(HWND frame) {
-  const std::string text = WindowText(PanelSummary(frame));
+std::string AgeShown(const Session& s) {
+  const std::string text = WindowText(s.PanelItem(kPanelSummary));
   const size_t at = text.find("Alter:");
   return at == std::string::npos ? std::string() : text.substr(at, text.find("Tage", at) - at);
 }
 
 // The save question: Cancel keeps the window, Yes saves before the program closes.
 int SaveQuestion(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  WriteIni(false);
-  const std::string path = MakeDocument(work, "emil.twd", "Emil Beispiel", 1966);
   Session s;
-  Check(s.Open(ctx, work, path), "person window appears");
+  Check(s.Start(ctx, "emil.twd", "Emil Beispiel", 1966), "person window appears");
   if (!s.child) return 1;
 
-  WaitFor([&] { return !AgeShown(s.frame).empty(); }, 5000);
-  const std::string age = AgeShown(s.frame);
+  WaitFor([&] { return !AgeShown(s).empty(); }, 5000);
+  const std::string age = AgeShown(s);
   Check(!age.empty(), "the side panel shows the person's age");
 
   // Change the person through the person dialog, so the document is modified; a birthday
   // a year later changes the age the side panel shows.
-  PostMessageA(s.frame, WM_COMMAND, kPersonData, 0);
+  s.Command(kPersonData);
   HWND dlg = WaitDialogWith(s.program, kPersonDescription, 10000);
   Check(dlg != nullptr, "person dialog opens");
   if (!dlg) return 1;
@@ -388,19 +253,19 @@ int SaveQuestion(const Context& ctx) {
   SendMessageA(GetDlgItem(dlg, kPersonBirthday), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("14.03.1967"));
   PostMessageA(dlg, WM_COMMAND, IDOK, 0);
   Check(WaitFor([&] { return !IsWindow(dlg); }, 5000), "person dialog closes");
-  Check(WaitFor([&] { return !AgeShown(s.frame).empty() && AgeShown(s.frame) != age; }, 5000),
+  Check(WaitFor([&] { return !AgeShown(s).empty() && AgeShown(s) != age; }, 5000),
         "the side panel shows the new age");
 
   PostMessageA(s.child, WM_CLOSE, 0, 0);
   HWND box = WaitDialogWith(s.program, IDCANCEL, 10000);
   Check(box != nullptr, "closing the window asks whether to save");
   if (!box) return 1;
-  Check(WindowText(GetDlgItem(box, kMessageText)).find("Emil Beispiel") != std::string::npos,
+  Check(MessageText(box).find("Emil Beispiel") != std::string::npos,
         "the question names the person");
   PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
   WaitFor([&] { return !IsWindow(box); }, 5000);
-  Settled(s.frame);
-  Check(IsWindow(s.child) && PersonWindows(s.frame).size() == 1, "Cancel keeps the window open");
+  Responds(s.frame);
+  Check(IsWindow(s.child) && s.PersonWindows().size() == 1, "Cancel keeps the window open");
 
   PostMessageA(s.frame, WM_CLOSE, 0, 0);
   box = WaitDialogWith(s.program, IDYES, 10000);
@@ -412,7 +277,7 @@ int SaveQuestion(const Context& ctx) {
 
   tw::PersonDocument doc;
   tw::RecordingSink sink;
-  const bool loaded = tw::LoadPersonFile(path, doc, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk;
+  const bool loaded = tw::LoadPersonFile(s.doc, doc, tw::DocumentDefaults{}, nullptr, sink) == tw::LoadStatus::kOk;
   Check(loaded, "saved file reads back");
   Check(doc.header.Description() == "Neu beschrieben", "the change was saved before closing");
   return 0;

@@ -31,36 +31,11 @@ constexpr char kName[] = "Stier ohne Sonntag";
 // Catalogue entries the cases click: the moon sign Taurus, the weekdays Monday .. Sunday.
 constexpr int kTaurus = 73, kMonday = 133, kSunday = 139;
 
-bool Responsive(HWND w) {
-  DWORD_PTR r = 0;
-  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
-}
-
 bool Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != 0; }
 
 bool WaitGone(HWND dlg) { return WaitFor([&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); }, 15000); }
 
-std::string LongText(HWND w) {
-  std::string buf(16384, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG, 5000, &got);
-  buf.resize(std::strlen(buf.c_str()));
-  return buf;
-}
-
-struct Session : FrameSession {
-  bool Start(const Context& ctx, const std::string& ini = "", const std::function<void(const std::string&)>& prepare = {}) {
-    return StartWith(ctx, "Liste=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n" + ini, "", prepare);
-  }
-};
-
-tw::RecoTables ReadTables(const std::string& work) {
-  tw::RecoTables t;
-  tw::RecordingSink sink;
-  tw::LoadRecoTable(work + "\\", t, sink);
-  tw::LoadRecoSelTable(work + "\\", t, sink);
-  return t;
-}
+using Session = ListSession;
 
 int SlotNamed(const tw::RecoTables& t, const char* name) {
   for (int n = 0; n < tw::kRecoSlots; ++n)
@@ -288,7 +263,7 @@ int WarningAndFixedDay(const Context& ctx) {
   std::printf("warning: %s\n", warning.c_str());
   Check(warning.find("Wochentag") != std::string::npos, "message 3698 names the weekday category");
   Press(box, IDCANCEL);
-  Check(IsWindowVisible(dlg) && Responsive(dlg), "Abbrechen keeps the editor open");
+  Check(IsWindowVisible(dlg) && Responds(dlg), "Abbrechen keeps the editor open");
 
   // 24 December through "Fixtagauswahl", then required: only that day remains.
   HTREEITEM empty = FindNode(remote, tree, {"Alle Bedingungen", "Bestimmte Tage", "Tag: ?"});
@@ -341,7 +316,7 @@ int WarningAndFixedDay(const Context& ctx) {
   PostMessageA(dlg, WM_MOUSEMOVE, MK_LBUTTON, centre(march, dlg));
   PostMessageA(dlg, WM_LBUTTONUP, 0, centre(march, dlg));
   Sleep(200);
-  Responsive(dlg);
+  Responds(dlg);
 
   // The colour button opens the colour dialog; pure red typed there makes the text red.
   Press(dlg, IDC_COND_COLOUR);
@@ -622,7 +597,7 @@ int Figures(const Context& ctx) {
     Press(reco, IDC_RECO_CONDITIONS);
     HWND dlg = nullptr;
     ms = Timed([&] { return (dlg = WaitDialogWith(s.program, IDC_COND_TREE, 1)) != nullptr && IsWindowVisible(dlg); }, 10000);
-    Responsive(dlg);
+    Responds(dlg);
     Press(dlg, IDCANCEL);
     WaitGone(dlg);
   }

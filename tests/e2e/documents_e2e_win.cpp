@@ -24,11 +24,6 @@ constexpr int kName = IDC_PERSON_NAME, kBirthday = IDC_PERSON_BIRTHDAY, kPasswor
               kFileLabel = IDC_PASSWORD_FILE, kNote = IDC_PASSWORD_NOTE, kNotesYear = IDC_PERSON_NOTES_YEAR;
 constexpr int kMessageText = 0xFFFF;
 
-void WriteIni() {
-  std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-  ini << "[TidewellGeneral]\r\nListe=0\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n";
-}
-
 std::string IniValue(const char* section, const char* key) {
   char buf[300] = {};
   GetPrivateProfileStringA(section, key, "", buf, sizeof buf, IniPath().c_str());
@@ -98,26 +93,11 @@ void SetText(HWND dlg, int id, const std::string& text) {
                       5000, &r);
 }
 
-bool Responsive(HWND w) {
-  DWORD_PTR r = 0;
-  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
-}
-
-HWND MdiClient(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
-
-std::vector<HWND> Children(HWND frame) {
-  std::vector<HWND> out;
-  HWND client = MdiClient(frame);
-  HWND w = nullptr;
-  while (client && (w = FindWindowExA(client, w, "TwChild", nullptr)) != nullptr) out.push_back(w);
-  return out;
-}
-
-HWND WaitChildTitled(HWND frame, const std::string& title, DWORD timeoutMs = 15000) {
+HWND WaitChildTitled(const FrameSession& s, const std::string& title, DWORD timeoutMs = 15000) {
   HWND found = nullptr;
   WaitFor(
       [&] {
-        for (HWND c : Children(frame))
+        for (HWND c : s.PersonWindows())
           if (WindowText(c) == title) {
             found = c;
             return true;
@@ -128,33 +108,22 @@ HWND WaitChildTitled(HWND frame, const std::string& title, DWORD timeoutMs = 150
   return found;
 }
 
-struct Session {
-  Program program;
-  HWND frame = nullptr;
-  std::string work;
-
+struct Session : FrameSession {
   void Prepare(const Context& ctx) {
-    work = MakeWorkFolder();
-    Check(CopyFolder(ctx.data, work), "data folder copied");
-    DeleteFileA(IniPath().c_str());
-    WriteIni();
+    FrameSession::Prepare(ctx, "Liste=0\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n");
   }
   bool Start(const Context& ctx, const std::string& args = "") {
     Prepare(ctx);
     return Launch(ctx, args);
   }
-  bool Launch(const Context& ctx, const std::string& args = "") {
-    if (!program.Start(ctx.exe, work, args)) return false;
-    frame = program.WaitWindow("TwFrame", 30000);
-    return frame != nullptr;
-  }
-  void Command(int id) { PostMessageA(frame, WM_COMMAND, id, 0); }
-  bool Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    return program.WaitExit(30000, &code);
-  }
 };
+
+// The password repetition (the prompt for a file's password has the file's name as well).
+HWND WaitRepetition(Session& s) {
+  HWND rep = nullptr;
+  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  return rep;
+}
 
 // The save dialog of the common dialogs: type the full name and confirm.
 bool SaveThroughDialog(Session& s, const std::string& path, std::string* suggested) {
@@ -195,8 +164,7 @@ int NewSaveReopen(const Context& ctx) {
   Session s;
   Check(s.Start(ctx), "program started");
   if (!s.frame) return 1;
-  s.Command(kNew);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kNew, kName);
   Check(dlg != nullptr, "person dialog opens for a new person");
   if (!dlg) return 1;
   Check(WindowText(dlg) == "Tidewell - Notizbuch", "person dialog title");
@@ -218,7 +186,7 @@ int NewSaveReopen(const Context& ctx) {
   Check(WaitFor([&] { return WindowText(birthday) == "06.03.1979"; }, 5000), "second spin dragged: two months back");
   SetText(dlg, kNotesYear, "1970");  // before the birth year: the notes start at the birthday
   Press(dlg, IDOK);
-  HWND child = WaitChildTitled(s.frame, "Anna Probe - 06.03.1979");
+  HWND child = WaitChildTitled(s, "Anna Probe - 06.03.1979");
   Check(child != nullptr, "new person window titled with name and birthday");
 
   const std::string path = s.work + "\\anna.twd";
@@ -229,7 +197,7 @@ int NewSaveReopen(const Context& ctx) {
   Check(WaitFor([&] { return Exists(path); }, 10000), "file written");
   Check(WaitFor([&] { return IniValue("TidewellRecentFileList", "File1") == path; }, 5000),
         "saved name is the first recent file");
-  Responsive(s.frame);
+  Responds(s.frame);
 
   // The saved file holds what the dialog took.
   {
@@ -243,10 +211,10 @@ int NewSaveReopen(const Context& ctx) {
 
   // Not modified after saving: closing asks nothing.
   PostMessageA(child, WM_CLOSE, 0, 0);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "saved person closes without a question");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "saved person closes without a question");
   s.Command(kRecent1);
-  Check(WaitChildTitled(s.frame, "Anna Probe - 06.03.1979") != nullptr, "recent file 1 reopens the person");
-  Check(Children(s.frame).size() == 1, "exactly one window");
+  Check(WaitChildTitled(s, "Anna Probe - 06.03.1979") != nullptr, "recent file 1 reopens the person");
+  Check(s.PersonWindows().size() == 1, "exactly one window");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -256,21 +224,19 @@ int PasswordProtect(const Context& ctx) {
   s.Prepare(ctx);
   const std::string path = MakeDocument(s.work + "\\bert.twd", "Bert", "");
   Check(s.Launch(ctx, path), "program started with the file");
-  HWND child = WaitChildTitled(s.frame, "Bert - 05.05.1980");
+  HWND child = WaitChildTitled(s, "Bert - 05.05.1980");
   Check(child != nullptr, "unprotected file opens without a prompt");
   if (!child) return 1;
 
   // A new password needs the repetition; a wrong repetition keeps the old (none).
-  s.Command(kPersonData);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kPersonData, kName);
   Check(dlg != nullptr, "person dialog for the person data");
   if (!dlg) return 1;
   SetText(dlg, kPassword, "geheim7");
   SetText(dlg, IDC_PERSON_DESCRIPTION, "mit Beschreibung");
   SetText(dlg, kName, "Berta");
   Press(dlg, IDOK);
-  HWND rep = nullptr;
-  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  HWND rep = WaitRepetition(s);
   Check(rep != nullptr && WindowText(rep) == "Kennwort wiederholen", "repetition dialog appears");
   if (!rep) return 1;
   SetText(rep, kPassword, "geheimX");
@@ -287,13 +253,11 @@ int PasswordProtect(const Context& ctx) {
   Check(WindowText(child) == "Berta - 05.05.1980", "window title follows the new name");
 
   // Now with the right repetition.
-  s.Command(kPersonData);
-  dlg = WaitDialogWith(s.program, kName);
+  dlg = s.Open(kPersonData, kName);
   if (!dlg) return 1;
   SetText(dlg, kPassword, "geheim7");
   Press(dlg, IDOK);
-  rep = nullptr;
-  WaitFor([&] { return (rep = WaitDialogWith(s.program, kNote, 100)) != nullptr && !GetDlgItem(rep, kFileLabel); }, 10000);
+  rep = WaitRepetition(s);
   if (!rep) return 1;
   SetText(rep, kPassword, "geheim7");
   Press(rep, IDOK);
@@ -301,11 +265,10 @@ int PasswordProtect(const Context& ctx) {
   s.Command(kSave);
   Check(WaitFor([&] { return ReadHeader(path).Password() == "geheim7"; }, 10000), "the repeated password is saved");
   PostMessageA(child, WM_CLOSE, 0, 0);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "window closed after saving");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "window closed after saving");
 
   // Wrong password: message 3011 and nothing opens.
-  s.Command(kRecent1);
-  HWND prompt = WaitDialogWith(s.program, kFileLabel);
+  HWND prompt = s.Open(kRecent1, kFileLabel);
   Check(prompt != nullptr, "password prompt appears");
   if (!prompt) return 1;
   Check(WindowText(GetDlgItem(prompt, kFileLabel)) == path, "prompt names the file");
@@ -314,21 +277,19 @@ int PasswordProtect(const Context& ctx) {
   box = WaitDialogWith(s.program, kMessageText);
   Check(MessageText(box).find("Kennwort ist nicht richtig") != std::string::npos, "wrong password gives message 3011");
   Press(box, IDOK);
-  Responsive(s.frame);
-  Check(Children(s.frame).empty(), "a wrong password opens nothing");
+  Responds(s.frame);
+  Check(s.PersonWindows().empty(), "a wrong password opens nothing");
   Check(IniValue("TidewellRecentFileList", "File1") == path, "the recent entry stays after a refused password");
 
   // Right password, typed with an eighth character that does not count.
-  s.Command(kRecent1);
-  prompt = WaitDialogWith(s.program, kFileLabel);
+  prompt = s.Open(kRecent1, kFileLabel);
   if (!prompt) return 1;
   SetText(prompt, kPassword, "geheim7Z");
   Press(prompt, IDOK);
-  Check(WaitChildTitled(s.frame, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
+  Check(WaitChildTitled(s, "Berta - 05.05.1980") != nullptr, "the right password opens the person");
 
   // Removing the password needs no repetition.
-  s.Command(kPersonData);
-  dlg = WaitDialogWith(s.program, kName);
+  dlg = s.Open(kPersonData, kName);
   if (!dlg) return 1;
   Check(WindowText(GetDlgItem(dlg, kPassword)) == "geheim7", "the dialog shows the stored password");
   SetText(dlg, kPassword, "");
@@ -346,11 +307,11 @@ int ReadOnlySecondWindow(const Context& ctx) {
   s.Prepare(ctx);
   const std::string path = MakeDocument(s.work + "\\carla.twd", "Carla", "");
   Check(s.Launch(ctx, path), "program started with the file");
-  Check(WaitChildTitled(s.frame, "Carla - 05.05.1980") != nullptr, "first window writable");
+  Check(WaitChildTitled(s, "Carla - 05.05.1980") != nullptr, "first window writable");
   s.Command(kOpenNamed);  // the shared name still holds the file
-  HWND second = WaitChildTitled(s.frame, "Carla - 05.05.1980 (schreibgeschützt)");
+  HWND second = WaitChildTitled(s, "Carla - 05.05.1980 (schreibgeschützt)");
   Check(second != nullptr, "second window of the same file is read-only (title shows message 3059)");
-  Check(Children(s.frame).size() == 2, "two windows");
+  Check(s.PersonWindows().size() == 2, "two windows");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -367,8 +328,7 @@ int CloseAsks(const Context& ctx) {
   SetEnvironmentVariableA("TW_HELP_LOG", helpLog.c_str());
   Check(s.Launch(ctx), "program started");
   if (!s.frame) return 1;
-  s.Command(kNew);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kNew, kName);
   if (!dlg) return 1;
   Press(dlg, IDC_DIALOG_HELP);
   Check(WaitFor([&] { return ReadText(helpLog).find("context 8001") != std::string::npos; }, 5000),
@@ -376,21 +336,21 @@ int CloseAsks(const Context& ctx) {
   SetText(dlg, kName, "Dora");
   Press(dlg, IDOK);
   HWND child = nullptr;
-  WaitFor([&] { return Children(s.frame).size() == 1 && (child = Children(s.frame)[0]) != nullptr; }, 10000);
+  WaitFor([&] { return s.PersonWindows().size() == 1 && (child = s.PersonWindows()[0]) != nullptr; }, 10000);
   Check(child != nullptr, "new person window");
   if (!child) return 1;
   PostMessageA(child, WM_CLOSE, 0, 0);
   HWND box = WaitDialogWith(s.program, kMessageText);
   Check(MessageText(box).find("Die Angaben zu Dora wurden ge") == 0, "closing a modified person asks 3021 with the name");
   Press(box, IDCANCEL);
-  Responsive(s.frame);
-  Check(Children(s.frame).size() == 1 && IsWindow(child), "Cancel keeps the window");
+  Responds(s.frame);
+  Check(s.PersonWindows().size() == 1 && IsWindow(child), "Cancel keeps the window");
   PostMessageA(child, WM_CLOSE, 0, 0);
   box = WaitDialogWith(s.program, kMessageText);
   Check(box != nullptr && GetDlgItem(box, IDNO) != nullptr, "the question again, with a No button");
   std::printf("question: %s\n", MessageText(box).c_str());
   Press(box, IDNO);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "No closes without saving");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "No closes without saving");
   Check(s.Close(), "program ends without a further question");
   return 0;
 }
@@ -427,12 +387,12 @@ int BadFiles(const Context& ctx) {
     Check(MessageText(box).rfind(want, 0) == 0, ("message 3016 names " + bad).c_str());
     Press(box, IDOK);
     Check(WaitFor([&] { return NoDialogWith(s.program, kMessageText); }, 10000), "message closed");
-    Check(Children(s.frame).empty(), "nothing opened");
+    Check(s.PersonWindows().empty(), "nothing opened");
   }
   Check(IniValue("TidewellRecentFileList", "File1").empty(), "failed files do not enter the recent list");
   s.Command(kOpen);
   Check(SaveThroughDialog(s, cut, nullptr), "open dialog answered");
-  Check(WaitChildTitled(s.frame, "Emil - 05.05.1980") != nullptr, "a cut-off notes area opens the person");
+  Check(WaitChildTitled(s, "Emil - 05.05.1980") != nullptr, "a cut-off notes area opens the person");
   Check(NoDialogWith(s.program, kMessageText), "without a message");
   Check(s.Close(), "program ends");
   return 0;
@@ -447,19 +407,17 @@ int SaveFails(const Context& ctx) {
   CreateDirectoryA(dir.c_str(), nullptr);
   const std::string path = MakeDocument(dir + "\\gustav.twd", "Gustav", "");
   Check(s.Launch(ctx, path), "program started with the file");
-  HWND child = WaitChildTitled(s.frame, "Gustav - 05.05.1980");
+  HWND child = WaitChildTitled(s, "Gustav - 05.05.1980");
   Check(child != nullptr, "person opens");
   if (!child) return 1;
   // A file marked read-only is not replaced.
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  s.Command(kPersonData);
-  HWND first = WaitDialogWith(s.program, kName);
+  HWND first = s.Open(kPersonData, kName);
   if (!first) return 1;
   SetText(first, 2055, "geschützt");
   Press(first, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
-  s.Command(kSave);
-  HWND roBox = WaitDialogWith(s.program, kMessageText);
+  HWND roBox = s.Open(kSave, kMessageText);
   Check(MessageText(roBox) == "Die Datei " + path + " lässt sich nicht schreiben.", "read-only file: message 3018");
   Press(roBox, IDOK);
   Check(ReadHeader(path).Description().empty(), "read-only file unchanged");
@@ -468,14 +426,12 @@ int SaveFails(const Context& ctx) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   Check(MoveFileA(dir.c_str(), moved.c_str()) != 0, "folder moved away under the open person");
-  s.Command(kPersonData);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kPersonData, kName);
   if (!dlg) return 1;
   SetText(dlg, IDC_PERSON_DESCRIPTION, "neu");
   Press(dlg, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
-  s.Command(kSave);
-  HWND box = WaitDialogWith(s.program, kMessageText);
+  HWND box = s.Open(kSave, kMessageText);
   Check(MessageText(box) == "Die Datei " + path + " lässt sich nicht schreiben.", "message 3018 with the path");
   Press(box, IDOK);
   Check(ReadHeader(moved + "\\gustav.twd").Name() == "Gustav" &&
@@ -485,7 +441,7 @@ int SaveFails(const Context& ctx) {
   box = WaitDialogWith(s.program, kMessageText);
   Check(MessageText(box).find("Gustav") != std::string::npos, "the changes still count as unsaved");
   Press(box, IDNO);
-  Check(WaitFor([&] { return Children(s.frame).empty(); }, 10000), "No closes the window");
+  Check(WaitFor([&] { return s.PersonWindows().empty(); }, 10000), "No closes the window");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -501,8 +457,8 @@ int LongCommandLine(const Context& ctx) {
   Check(text.rfind("Die Datei C:\\xxxx", 0) == 0, "message 3016 for the long name");
   std::printf("message: %zu characters\n", text.size());
   Press(box, IDOK);
-  Responsive(s.frame);
-  Check(Children(s.frame).empty(), "nothing opened");
+  Responds(s.frame);
+  Check(s.PersonWindows().empty(), "nothing opened");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -513,13 +469,13 @@ int SecondInstance(const Context& ctx) {
   const std::string path = MakeDocument(s.work + "\\fritz.twd", "Fritz", "");
   Check(s.Launch(ctx), "first instance started");
   if (!s.frame) return 1;
-  Responsive(s.frame);
+  Responds(s.frame);
   Program second;
   Check(second.Start(ctx.exe, s.work, path), "second instance started");
   DWORD code = 1;
   Check(second.WaitExit(30000, &code) && code == 0, "second instance ends at once with code 0");
-  Responsive(s.frame);
-  Check(Children(s.frame).empty(), "the first instance opened nothing");
+  Responds(s.frame);
+  Check(s.PersonWindows().empty(), "the first instance opened nothing");
   Check(s.Close(), "program ends");
   return 0;
 }
@@ -527,7 +483,7 @@ int SecondInstance(const Context& ctx) {
 // Starts the program with `path` and waits for its window titled `title`.
 HWND LaunchWith(Session& s, const Context& ctx, const std::string& path, const std::string& title) {
   Check(s.Launch(ctx, path), "program started with the file");
-  HWND child = WaitChildTitled(s.frame, title);
+  HWND child = WaitChildTitled(s, title);
   Check(child != nullptr, ("window " + title + " opens").c_str());
   return child;
 }
@@ -544,8 +500,7 @@ int SaveKeepsNeighbours(const Context& ctx) {
   const bool hiddenKept = (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
   std::printf("the file system %s the hidden attribute\n", hiddenKept ? "keeps" : "does not keep");
   if (!LaunchWith(s, ctx, path, "Carl - 05.05.1980")) return 1;
-  s.Command(kPersonData);
-  HWND dlg = WaitDialogWith(s.program, kName);
+  HWND dlg = s.Open(kPersonData, kName);
   if (!dlg) return Check(false, "person dialog"), 1;
   SetText(dlg, kName, "Carla");
   Press(dlg, IDOK);
@@ -582,7 +537,7 @@ int BirthdayAfterTheCalendar(const Context& ctx) {
   Check(MessageText(box).rfind("Die Datei " + path + " l", 0) == 0, "message 3016 names the file");
   Press(box, IDOK);
   Check(WaitFor([&] { return NoDialogWith(s.program, kMessageText); }, 10000), "message closed");
-  Check(Children(s.frame).empty(), "nothing opened");
+  Check(s.PersonWindows().empty(), "nothing opened");
   Check(s.Close(), "program ends");
   return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kToolbar = 2043, kDateEdit = 2071;
+constexpr int kDateEdit = 2071;
 constexpr int kPrinterCombo = 0x473;  // the system print dialog's printer list
 constexpr int kPrintFrom = 2202;      // the first page of the print set-up sheet
 constexpr int kGarden = 2;            // the bundled selection "Garten"
@@ -22,9 +22,8 @@ struct Guide {
   HWND child = nullptr;
 
   void Settle() {
-    DWORD_PTR r = 0;
-    SendMessageTimeoutA(s.frame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r);
-    if (child) SendMessageTimeoutA(child, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r);
+    Responds(s.frame);
+    Responds(child);
     Sleep(500);  // the paint after it reaches the screen
   }
   void Shot(const char* name) {
@@ -32,26 +31,13 @@ struct Guide {
     Check(SaveScreen(out + "\\" + name + ".bmp"), name);
   }
   std::string Date() const {
-    return WindowText(GetDlgItem(FindWindowExA(child, nullptr, "OrvStatus", nullptr), kDateEdit));
+    return WindowText(DateBarItem(child, kDateEdit));
   }
   bool ListShown() const {
     HWND header = FindWindowExA(child, nullptr, WC_HEADERA, nullptr);
     return header && IsWindowVisible(header);
   }
 };
-
-// Chooses the selection `index` in the toolbar's combo box as a user would.
-bool ChooseSelection(HWND frame, int index) {
-  HWND combo = GetDlgItem(GetDlgItem(frame, kToolbar), IDC_CONDITION_COMBO);
-  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i)
-    if (SendMessageA(combo, CB_GETITEMDATA, i, 0) == -(index + 1)) {
-      SendMessageA(combo, CB_SETCURSEL, i, 0);
-      SendMessageA(frame, WM_COMMAND, MAKEWPARAM(IDC_CONDITION_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-      return true;
-    }
-  return false;
-}
 
 int GuideShots(const Context& ctx) {
   Guide g;

@@ -29,21 +29,7 @@ std::string ReadFile(const std::string& path) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-struct Session : FrameSession {
-  bool Start(const Context& ctx, const std::string& ini = "",
-             const std::function<void(const std::string&)>& prepare = {}) {
-    return StartWith(ctx, "Liste=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n" + ini, "", prepare);
-  }
-};
-
-// The tables as the core reads them from the work folder.
-tw::RecoTables ReadTables(const std::string& work) {
-  tw::RecoTables t;
-  tw::RecordingSink sink;
-  tw::LoadRecoTable(work + "\\", t, sink);
-  tw::LoadRecoSelTable(work + "\\", t, sink);
-  return t;
-}
+using Session = ListSession;
 
 // The tree's record lines (without root and category labels) as the core orders the file;
 // with `selected`, those of the recommendations outside it.
@@ -125,6 +111,16 @@ HTREEITEM FirstHeader(HWND tree) {
 
 bool WaitGone(HWND dlg) { return WaitFor([&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); }, 15000); }
 
+// Starts the program again on what was saved and opens the recommendations dialog, whose
+// tree must show `lines`; nullptr when the dialog does not open.
+HWND RestartShows(Session& s, const Context& ctx, const std::vector<std::string>& lines) {
+  Check(s.Launch(ctx), "program started again");
+  HWND dlg = s.Open(kRecommendations, kNew);
+  Remote again(s.program.pi.hProcess);
+  Check(dlg && again.TreeLines(GetDlgItem(dlg, kTree)) == lines, "after a restart the tree shows the same");
+  return dlg;
+}
+
 int CreateRenameDelete(const Context& ctx) {
   Session s;
   Check(s.Start(ctx, "Oskelin=1\r\n"), "program started");
@@ -200,12 +196,7 @@ int CreateRenameDelete(const Context& ctx) {
         "backup 0 keeps the file of the start");
   Check(s.Close(), "program closed");
 
-  Check(s.Launch(ctx), "program started again");
-  dlg = s.Open(kRecommendations, kNew);
-  if (!dlg) return 1;
-  Remote again(s.program.pi.hProcess);
-  const std::vector<std::string> reopened = again.TreeLines(GetDlgItem(dlg, kTree));
-  Check(reopened == edited, "after a restart the tree shows the same");
+  if (!(dlg = RestartShows(s, ctx, edited))) return 1;
   const std::string bytes = ReadFile(s.Path("Reco.dat"));
   Press(dlg, kClose);
   Check(WaitGone(dlg), "dialog closed without changes");
@@ -250,21 +241,6 @@ std::string MakeDocument(const std::string& work) {
   return WriteErikaDocument(work, &kListPreference);
 }
 
-// The whole text of a control (WindowText stops at 511 characters).
-std::string LongText(HWND w) {
-  std::string buf(16384, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG, 5000, &got);
-  buf.resize(std::strlen(buf.c_str()));
-  return buf;
-}
-
-HWND SummaryBox(HWND frame) {
-  for (HWND w = FindWindowExA(frame, nullptr, "#32770", nullptr); w; w = FindWindowExA(frame, w, "#32770", nullptr))
-    if (HWND box = GetDlgItem(w, kSummary)) return box;
-  return nullptr;
-}
-
 // Chooses the ConditionCombo entry named `name` as the user would.
 bool ChooseInCombo(HWND frame, const std::string& name) {
   HWND toolbar = FindWindowExA(frame, nullptr, TOOLBARCLASSNAMEA, nullptr);
@@ -301,7 +277,7 @@ int CalendarAndSelections(const Context& ctx) {
   SYSTEMTIME now;
   GetSystemTime(&now);
   const std::string year = "." + std::to_string(now.wYear);
-  WaitFor([&] { return (summary = SummaryBox(s.frame)) != nullptr && LongText(summary).find(year) != std::string::npos; },
+  WaitFor([&] { return (summary = s.PanelItem(kSummary)) != nullptr && LongText(summary).find(year) != std::string::npos; },
           20000);
   Check(summary != nullptr, "side panel shows the day");
   if (!summary) return 1;
@@ -595,11 +571,7 @@ int DragMoveAndCopy(const Context& ctx) {
         "the dropped one keeps the selections, the copy left behind has none");
   Check(s.Close(), "program closed");
 
-  Check(s.Launch(ctx), "program started again");
-  dlg = s.Open(kRecommendations, kNew);
-  if (!dlg) return 1;
-  Remote again(s.program.pi.hProcess);
-  Check(again.TreeLines(GetDlgItem(dlg, kTree)) == edited, "after a restart the tree shows the same");
+  if (!(dlg = RestartShows(s, ctx, edited))) return 1;
   Press(dlg, kClose);
   WaitGone(dlg);
   Check(s.Close(), "program closed");

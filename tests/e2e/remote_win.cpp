@@ -6,6 +6,8 @@
 #include "core/daynumber.h"
 #include "core/platform.h"
 #include "doc/person_file.h"
+#include "reco/reco_files.h"
+#include "tw_ids.h"
 
 namespace e2e {
 
@@ -191,23 +193,18 @@ std::vector<std::string> Remote::HeaderTexts(HWND header) {
   return texts;
 }
 
-LPARAM Remote::ListParam(HWND list, int index) {
+LVITEMA Remote::ListItem(HWND list, int index, UINT mask) {
   LVITEMA it = {};
-  it.mask = LVIF_PARAM;
+  it.mask = mask;
   it.iItem = index;
   SendWait(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
   Get(&it, sizeof it);
-  return it.lParam;
+  return it;
 }
 
-int Remote::ListImage(HWND list, int index) {
-  LVITEMA it = {};
-  it.mask = LVIF_IMAGE;
-  it.iItem = index;
-  SendWait(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(Put(&it, sizeof it)));
-  Get(&it, sizeof it);
-  return it.iImage;
-}
+LPARAM Remote::ListParam(HWND list, int index) { return ListItem(list, index, LVIF_PARAM).lParam; }
+
+int Remote::ListImage(HWND list, int index) { return ListItem(list, index, LVIF_IMAGE).iImage; }
 
 void Remote::SelectListItem(HWND list, int index) {
   LVITEMA it = {};
@@ -243,19 +240,106 @@ HWND FrameSession::Open(int command, int control) {
   return WaitDialogWith(program, control);
 }
 
-bool FrameSession::Close() {
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  return program.WaitExit(30000, &code);
+bool FrameSession::OpenFile(const std::string& path) {
+  Command(IDM_FILE_OPEN);
+  // The about box is a dialog too: look for the one with a file name field (the combo of
+  // the explorer-style dialog, or the edit of the old one).
+  HWND dlg = nullptr, name = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : Dialogs(program.pi.dwProcessId))
+          if ((name = GetDlgItem(w, 1148)) || (name = GetDlgItem(w, 1152))) {
+            dlg = w;
+            return true;
+          }
+        return false;
+      },
+      10000);
+  if (!dlg) return false;
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+  return true;
 }
 
-std::string WriteErikaDocument(const std::string& work, const uint32_t* preference) {
+bool FrameSession::Close(bool clean) {
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  return program.WaitExit(30000, &code) && (!clean || code == 0);
+}
+
+std::vector<HWND> FrameSession::PersonWindows() const {
+  std::vector<HWND> out;
+  HWND client = MdiClient();
+  HWND w = nullptr;
+  while (client && (w = FindWindowExA(client, w, "TwChild", nullptr)) != nullptr) out.push_back(w);
+  return out;
+}
+
+HWND FrameSession::WaitPerson(int dateBarItem, DWORD timeoutMs) const {
+  HWND child = nullptr;
+  WaitFor(
+      [&] {
+        const std::vector<HWND> all = PersonWindows();
+        child = all.empty() ? nullptr : all.front();
+        return child && DateBarItem(child, dateBarItem);
+      },
+      timeoutMs);
+  return child && DateBarItem(child, dateBarItem) && Responds(child) ? child : nullptr;
+}
+
+HWND FrameSession::PanelItem(int id) const {
+  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (HWND item = GetDlgItem(w, id)) return item;
+  return nullptr;
+}
+
+bool Responds(HWND w, DWORD timeoutMs) {
+  DWORD_PTR r = 0;
+  return w && SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &r) != 0;
+}
+
+HWND DateBarItem(HWND child, int id) {
+  HWND bar = child ? FindWindowExA(child, nullptr, "OrvStatus", nullptr) : nullptr;
+  return bar ? GetDlgItem(bar, id) : nullptr;
+}
+
+std::string LongText(HWND w) {
+  std::string buf(16384, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG, 5000, &got);
+  buf.resize(std::strlen(buf.c_str()));
+  return buf;
+}
+
+bool ChooseSelection(HWND frame, int index) {
+  constexpr int kToolbar = 2043;
+  HWND combo = GetDlgItem(GetDlgItem(frame, kToolbar), IDC_CONDITION_COMBO);
+  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i)
+    if (SendMessageA(combo, CB_GETITEMDATA, i, 0) == -(index + 1)) {
+      SendMessageA(combo, CB_SETCURSEL, i, 0);
+      SendMessageA(frame, WM_COMMAND, MAKEWPARAM(IDC_CONDITION_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+      return true;
+    }
+  return false;
+}
+
+tw::RecoTables ReadTables(const std::string& work) {
+  tw::RecoTables t;
+  tw::RecordingSink sink;
+  tw::LoadRecoTable(work + "\\", t, sink);
+  tw::LoadRecoSelTable(work + "\\", t, sink);
+  return t;
+}
+
+std::string WriteErikaDocument(const std::string& work, const uint32_t* preference, bool notes) {
   tw::PersonDocument doc;
   tw::DocumentDefaults defaults;
   if (preference) defaults.preference = *preference;
   tw::InitNewPersonDocument(doc, tw::CivilDate{2024, 1, 1}, defaults);
   doc.header.SetName("Erika Muster");
   doc.header.SetBirthday(tw::DayFromDate(1980, 5, 5));
+  if (notes) doc.header.SetNotesStart(tw::DayFromDate(2024, 1, 1));
   tw::RecordingSink sink;
   const std::string path = work + "\\erika.twd";
   Check(tw::SavePersonFile(doc, path, sink), "test document written");

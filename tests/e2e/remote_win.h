@@ -11,6 +11,10 @@
 
 #include "e2e.h"
 
+namespace tw {
+class RecoTables;
+}
+
 namespace e2e {
 
 constexpr int kMessageText = 0xFFFF;  // the text of a message box
@@ -51,6 +55,7 @@ class Remote {
   std::vector<std::string> HeaderTexts(HWND header);
 
  private:
+  LVITEMA ListItem(HWND list, int index, UINT mask);
   void* Put(const void* data, size_t size, size_t offset = 0);
   void Get(void* data, size_t size, size_t offset = 0);
   HANDLE process_;
@@ -61,7 +66,19 @@ HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code);
 
 // Writes "Erika Muster", born 05.05.1980, made on 01.01.2024 with the view flags
 // `preference` (nullptr: the program's default), as work\\erika.twd; returns its path.
-std::string WriteErikaDocument(const std::string& work, const uint32_t* preference = nullptr);
+// With `notes` the notes begin on 01.01.2024.
+std::string WriteErikaDocument(const std::string& work, const uint32_t* preference = nullptr, bool notes = false);
+
+// Sends a null message: true once the window has handled what was posted before it.
+bool Responds(HWND w, DWORD timeoutMs = 20000);
+// A control of a person window's date bar.
+HWND DateBarItem(HWND child, int id);
+// The whole text of a control (WindowText stops at 511 characters).
+std::string LongText(HWND w);
+// Chooses the selection `index` in the toolbar's ConditionCombo as a user would.
+bool ChooseSelection(HWND frame, int index);
+// The recommendation and selection tables as the core reads them from the work folder.
+tw::RecoTables ReadTables(const std::string& work);
 
 // A program started on a fresh copy of the data folder with fresh settings, driven
 // through its frame.
@@ -77,9 +94,28 @@ struct FrameSession {
                  const std::function<void(const std::string&)>& prepare = {});
   bool Launch(const Context& ctx, const std::string& args = "");
   std::string Path(const char* name) const { return work + "\\" + name; }
+  void Command(int id) const { PostMessageA(frame, WM_COMMAND, id, 0); }
   // Posts a command to the frame and waits for the dialog that has `control`.
   HWND Open(int command, int control);
-  bool Close();
+  // Types `path` into the file open dialog and confirms it; false when the dialog does not show.
+  bool OpenFile(const std::string& path);
+  // Closes the frame; true once the program has ended, with exit code 0 when `clean`.
+  bool Close(bool clean = false);
+
+  HWND MdiClient() const { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
+  std::vector<HWND> PersonWindows() const;
+  // The first person window once its date bar holds `dateBarItem`; nullptr after the timeout.
+  HWND WaitPerson(int dateBarItem, DWORD timeoutMs = 20000) const;
+  // A control of the side panel.
+  HWND PanelItem(int id) const;
+};
+
+// Moon calendar windows for new persons, no start-up tip, version note or last file.
+struct ListSession : FrameSession {
+  bool Start(const Context& ctx, const std::string& ini = "",
+             const std::function<void(const std::string&)>& prepare = {}) {
+    return StartWith(ctx, "Liste=1\r\nTipOnStart=0\r\nNewVersion=0\r\nStartLastFile=0\r\n" + ini, "", prepare);
+  }
 };
 
 }  // namespace e2e

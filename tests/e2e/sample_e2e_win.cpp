@@ -8,15 +8,10 @@ namespace {
 using namespace e2e;
 
 int SamplePerson(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  Check(CopyFolder(ctx.data, work), "data folder copied");
-  DeleteFileA(IniPath().c_str());
-  WritePrivateProfileStringA("TidewellGeneral", "NewVersion", "0", IniPath().c_str());
-  WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
-  Program p;
-  Check(p.Start(ctx.exe, work, "Beispiel.twd"), "program started with the sample person");
-  HWND frame = p.WaitWindow("TwFrame", 30000);
-  if (!frame) return 1;
+  FrameSession s;
+  Check(s.StartWith(ctx, "NewVersion=0\r\nTipOnStart=0\r\n", "Beispiel.twd"), "program started with the sample person");
+  if (!s.frame) return 1;
+  HWND frame = s.frame;
   HWND child = nullptr;
   // The frame is listed before its WM_CREATE made the MDI client: look it up on every poll.
   WaitFor([&] {
@@ -34,9 +29,7 @@ int SamplePerson(const Context& ctx) {
   std::string exe = ctx.exe;
   std::string path = n > 0 && n < sizeof shot ? std::string(shot) : exe.substr(0, exe.find_last_of('\\') + 1) + "sample_person.bmp";
   Check(SaveScreen(path), "screenshot saved");
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  Check(p.WaitExit(30000, &code) && code == 0, "program ends");
+  Check(s.Close(true), "program ends");
   return 0;
 }
 

@@ -30,11 +30,6 @@ std::string IniValue(const char* key) {
   return buf;
 }
 
-bool Responsive(HWND w) {
-  DWORD_PTR r = 0;
-  return w && SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &r) != 0;
-}
-
 std::string MakeDocument(const std::string& work) { return WriteErikaDocument(work); }
 
 struct Session : FrameSession {
@@ -80,24 +75,10 @@ const tw::SpecialDay* FindEntry(const tw::SpecialDayTable& t, const char* name) 
   return nullptr;
 }
 
-HWND FindSummary(HWND frame) {
-  for (HWND w = GetWindow(frame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-    if (HWND s = GetDlgItem(w, kSummary)) return s;
-  return nullptr;
-}
-
-HWND FindDateEdit(HWND frame) {
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-  HWND child = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr;
-  HWND bar = child ? FindWindowExA(child, nullptr, "OrvStatus", nullptr) : nullptr;
-  return bar ? GetDlgItem(bar, kDateEdit) : nullptr;
-}
-
 int SpecialDaysEdit(const Context& ctx) {
   Session s;
   Check(s.Start(ctx, "TipOnStart=0\r\n", true), "program starts with a person");
-  HWND date = nullptr;
-  WaitFor([&] { return (date = FindDateEdit(s.frame)) != nullptr; }, 20000);
+  HWND date = DateBarItem(s.WaitPerson(kDateEdit), kDateEdit);
   const std::string holidaysBefore = ReadAll(s.Path("TwHd.dat"));
 
   HWND dlg = s.Open(kSpecialDays, kListChoice);
@@ -140,7 +121,7 @@ int SpecialDaysEdit(const Context& ctx) {
   r.SelectListItem(holidays, 0);
   Press(dlg, kDelete);
   Check(WaitFor([&] { return FindRow(r, holidays, "Neujahr") < 0; }, 5000), "Neujahr deleted");
-  Responsive(dlg);
+  Responds(dlg);
   Sleep(300);
   SaveScreen("Z:\\tmp\\tw-special-days.bmp");
   Press(dlg, IDOK);
@@ -157,7 +138,7 @@ int SpecialDaysEdit(const Context& ctx) {
   Check(ReadAll(s.Path("TwBd.dat")).find(" 1203 ") != std::string::npos, "birthday line written");
 
   // The info panel of 12 March shows the birthday at once.
-  HWND summary = FindSummary(s.frame);
+  HWND summary = s.PanelItem(kSummary);
   if (date) {
     SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12.03.2024"));
     PostMessageA(date, WM_CHAR, 13, 0);
@@ -249,7 +230,7 @@ int TipOfTheDay(const Context& ctx) {
   std::printf("tip words found in the file: %d of %d\n", found, words);
   Check(words >= 3 && found * 10 >= words * 8, "tip text comes from TwTips.dat");
   Check(IsDlgButtonChecked(dlg, kTipOnStart) == BST_CHECKED, "start box checked by TipOnStart");
-  Responsive(dlg);
+  Responds(dlg);
   Sleep(300);  // let the buttons paint before the picture
   SaveScreen("Z:\\tmp\\tw-tip.bmp");
   Press(dlg, kTipNext);
@@ -273,7 +254,7 @@ int TipOfTheDay(const Context& ctx) {
     Press(dlg, IDCANCEL);
     WaitFor([&] { return !IsWindow(dlg); }, 10000);
   }
-  Check(Responsive(s.frame), "frame still answers");
+  Check(Responds(s.frame), "frame still answers");
   Check(s.Close(), "program closes");
   return 0;
 }
@@ -281,13 +262,12 @@ int TipOfTheDay(const Context& ctx) {
 int PanelMenu(const Context& ctx) {
   Session s;
   Check(s.Start(ctx, "TipOnStart=0\r\n", true), "program starts with a person");
-  HWND date = nullptr;
-  WaitFor([&] { return (date = FindDateEdit(s.frame)) != nullptr; }, 20000);
+  HWND date = DateBarItem(s.WaitPerson(kDateEdit), kDateEdit);
   if (!date) return 1;
   SendMessageA(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12.03.2024"));
   PostMessageA(date, WM_CHAR, 13, 0);
-  Responsive(s.frame);
-  HWND summary = FindSummary(s.frame);
+  Responds(s.frame);
+  HWND summary = s.PanelItem(kSummary);
   HWND panel = summary ? GetParent(summary) : nullptr;
   Check(panel != nullptr, "side panel found");
   if (!panel) return 1;

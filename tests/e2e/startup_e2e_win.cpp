@@ -9,6 +9,7 @@
 #include "core/platform.h"
 #include "doc/person_file.h"
 #include "e2e.h"
+#include "remote_win.h"
 #include "tw_ids.h"
 
 namespace {
@@ -74,24 +75,17 @@ int GarbageSettings(const Context& ctx) {
 }
 
 int SecondInstance(const Context& ctx) {
-  DeleteFileA(IniPath().c_str());
-  WritePrivateProfileStringA("TidewellGeneral", "NewVersion", "0", IniPath().c_str());
-  WritePrivateProfileStringA("TidewellGeneral", "TipOnStart", "0", IniPath().c_str());
-  std::string work = MakeWorkFolder();
-  CopyFolder(ctx.data, work);
-  Program first;
-  first.Start(ctx.exe, work);
-  HWND frame = first.WaitWindow("TwFrame", 30000);
-  Check(frame != nullptr, "first instance shows its frame");
-  if (!frame) return 1;
+  FrameSession s;
+  Check(s.StartWith(ctx, "NewVersion=0\r\nTipOnStart=0\r\n"), "first instance shows its frame");
+  if (!s.frame) return 1;
+  HWND frame = s.frame;
   Program second;
-  Check(second.Start(ctx.exe, work, "5"), "second instance started");
+  Check(second.Start(ctx.exe, s.work, "5"), "second instance started");
   DWORD code = 1;
   Check(second.WaitExit(30000, &code), "second instance ends by itself");
   Check(code == 0, "second instance exits with 0");
   Check(IsWindow(frame) != 0, "first frame still there");
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  Check(first.WaitExit(30000, &code) && code == 0, "first instance closes cleanly");
+  Check(s.Close(true), "first instance closes cleanly");
   return 0;
 }
 
@@ -109,29 +103,17 @@ std::string MakePerson(const std::string& work, int i) {
   return path;
 }
 
-int CountPersons(HWND frame) {
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-  int n = 0;
-  for (HWND w = client ? FindWindowExA(client, nullptr, "TwChild", nullptr) : nullptr; w;
-       w = FindWindowExA(client, w, "TwChild", nullptr))
-    ++n;
-  return n;
-}
-
 int EightPersons(const Context& ctx) {
-  std::string work = MakeWorkFolder();
-  CopyFolder(ctx.data, work);
+  FrameSession s;
+  s.Prepare(ctx, "NewVersion=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nListe=1\r\n");
   {
-    std::ofstream ini(IniPath(), std::ios::binary | std::ios::trunc);
-    ini << "[TidewellGeneral]\r\nNewVersion=0\r\nTipOnStart=0\r\nStartLastFile=0\r\nListe=1\r\n"
-        << "[TidewellRecentFileList]\r\n";
-    for (int i = 0; i < 8; ++i) ini << "File" << (i + 1) << "=" << MakePerson(work, i) << "\r\n";
+    std::ofstream ini(IniPath(), std::ios::binary | std::ios::app);
+    ini << "[TidewellRecentFileList]\r\n";
+    for (int i = 0; i < 8; ++i) ini << "File" << (i + 1) << "=" << MakePerson(s.work, i) << "\r\n";
   }
-  Program p;
-  p.Start(ctx.exe, work);
-  HWND frame = p.WaitWindow("TwFrame", 30000);
-  Check(frame != nullptr, "frame appears");
-  if (!frame) return 1;
+  Check(s.Launch(ctx), "frame appears");
+  if (!s.frame) return 1;
+  HWND frame = s.frame;
   DWORD_PTR r = 0;
   SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);
   // Each recent-file command opens its person and moves it to the top of the list, so the
@@ -139,17 +121,15 @@ int EightPersons(const Context& ctx) {
   for (int i = 0; i < 8; ++i) {
     SendMessageTimeoutA(frame, WM_COMMAND, IDM_FILE_RECENT_LAST, 0, SMTO_NORMAL, 30000, &r);
   }
-  Check(WaitFor([&] { return CountPersons(frame) == 8; }, 30000), "eight person windows open");
+  Check(WaitFor([&] { return s.PersonWindows().size() == 8; }, 30000), "eight person windows open");
   SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r);
   PROCESS_MEMORY_COUNTERS_EX mem = {};
   mem.cb = sizeof mem;
-  if (GetProcessMemoryInfo(p.pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem), sizeof mem))
+  if (GetProcessMemoryInfo(s.program.pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem), sizeof mem))
     std::printf("idle with eight persons: working set %lu KiB, private %lu KiB\n",
                 static_cast<unsigned long>(mem.WorkingSetSize / 1024),
                 static_cast<unsigned long>(mem.PrivateUsage / 1024));
-  PostMessageA(frame, WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  Check(p.WaitExit(30000, &code) && code == 0, "closes cleanly with eight persons");
+  Check(s.Close(true), "closes cleanly with eight persons");
   return 0;
 }
 

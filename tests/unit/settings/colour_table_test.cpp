@@ -4,6 +4,7 @@
 
 #include "core/colour_table.h"
 #include "core/settings.h"
+#include "settings_test_util.h"
 
 namespace tw {
 namespace {
@@ -32,11 +33,8 @@ TEST(ColourTable, WritesBothKeysInTheirFormat) {
   t.entry[12] = 0x010000;   // a zero green byte between non-zero ones
   WriteRhythmColours(p, t);
   WriteElementColours(p, t);
-  std::string raw;
-  ASSERT_TRUE(p.Get("TidewellColors", "Color", raw));
-  EXPECT_EQ(raw, "00,8000,ff00,80ff,ff00ff,ffff00,4000c0");
-  ASSERT_TRUE(p.Get("TidewellColors", "ElementColor", raw));
-  EXPECT_EQ(raw, "ff,47a8,a9f5ee,010000");
+  EXPECT_EQ(Stored(p, "TidewellColors", "Color"), "00,8000,ff00,80ff,ff00ff,ffff00,4000c0");
+  EXPECT_EQ(Stored(p, "TidewellColors", "ElementColor"), "ff,47a8,a9f5ee,010000");
   ColourTable back = DefaultColourTable();
   back.entry[13] = 0x777777;
   LoadColourTable(p, back);

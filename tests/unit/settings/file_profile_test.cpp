@@ -9,6 +9,7 @@
 #include "core/platform.h"
 #include "core/settings.h"
 #include "core/settings_values.h"
+#include "settings_test_util.h"
 
 namespace tw {
 namespace {
@@ -56,26 +57,20 @@ TEST_F(FileProfileTest, EditsInPlaceKeepingCommentsAndOrder) {
 TEST_F(FileProfileTest, FirstOfDuplicateKeysCountsAndIsTheOneWritten) {
   Write("[S]\nk=first\nk=second\n");
   FileProfile p(path_);
-  std::string v;
-  ASSERT_TRUE(p.Get("S", "K", v));
-  EXPECT_EQ(v, "first");
+  EXPECT_EQ(Stored(p, "S", "K"), "first");
   p.Set("S", "k", "third");
   EXPECT_EQ(Read(), "[S]\r\nk=third\r\nk=second\r\n");
   FileProfile again(path_);
-  ASSERT_TRUE(again.Get("S", "k", v));
-  EXPECT_EQ(v, "third");
+  EXPECT_EQ(Stored(again, "S", "k"), "third");
 }
 
 TEST_F(FileProfileTest, ValuesAreTrimmedAndUnquoted) {
   Write("[S]\n a = 1 2 \nb=\"  quoted  \"\nc=\"\nnovalue\n;d=3\n");
   FileProfile p(path_);
   std::string v;
-  ASSERT_TRUE(p.Get("S", "a", v));
-  EXPECT_EQ(v, "1 2");
-  ASSERT_TRUE(p.Get("S", "b", v));
-  EXPECT_EQ(v, "  quoted  ");
-  ASSERT_TRUE(p.Get("S", "c", v));
-  EXPECT_EQ(v, "\"");
+  EXPECT_EQ(Stored(p, "S", "a"), "1 2");
+  EXPECT_EQ(Stored(p, "S", "b"), "  quoted  ");
+  EXPECT_EQ(Stored(p, "S", "c"), "\"");
   EXPECT_FALSE(p.Get("S", "novalue", v));
   EXPECT_FALSE(p.Get("S", ";d", v));
   EXPECT_FALSE(p.Get("S", "d", v));
@@ -86,8 +81,7 @@ TEST_F(FileProfileTest, LineBreaksInAValueCannotAddKeys) {
   p.Set("TidewellText", "TextRed", "rot\r\nPath=C:\\");
   FileProfile back(path_);
   std::string v;
-  ASSERT_TRUE(back.Get("TidewellText", "TextRed", v));
-  EXPECT_EQ(v, "rotPath=C:\\");
+  EXPECT_EQ(Stored(back, "TidewellText", "TextRed"), "rotPath=C:\\");
   EXPECT_FALSE(back.Get("TidewellText", "Path", v));
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "settings_test_util.h"
 
 namespace tw {
 namespace {
@@ -51,9 +52,7 @@ TEST(TypedAccess, NumbersUseTheKeysSectionAndFallBackOnEmpty) {
   EXPECT_EQ(GetSettingNumber(p, kSetCond, 3), 3);
 
   SetSettingNumber(p, kSetSearchEnd, -12);
-  std::string raw;
-  ASSERT_TRUE(p.Get("TidewellConditions", "SearchEnd", raw));
-  EXPECT_EQ(raw, "-12");
+  EXPECT_EQ(Stored(p, "TidewellConditions", "SearchEnd"), "-12");
   SetSettingNumber(p, kSetLastReco, INT32_MIN);
   EXPECT_EQ(GetSettingNumber(p, kSetLastReco, 0), INT32_MIN);
 }
@@ -92,9 +91,7 @@ TEST(TypedAccess, ListsReadTheirTableDefaultWhenAbsent) {
   EXPECT_EQ(w[9], 200);
   const int32_t m[3] = {1, 2, 3};
   SetSettingNumberList(p, kSetFontSize, m, 2);
-  std::string raw;
-  ASSERT_TRUE(p.Get("TidewellFonts", "FontSize", raw));
-  EXPECT_EQ(raw, "1 2");
+  EXPECT_EQ(Stored(p, "TidewellFonts", "FontSize"), "1 2");
 }
 
 TEST(TypedAccess, TextByFullSectionName) {

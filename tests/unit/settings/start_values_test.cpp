@@ -4,6 +4,7 @@
 
 #include "core/settings.h"
 #include "core/settings_values.h"
+#include "settings_test_util.h"
 
 namespace tw {
 namespace {
@@ -241,20 +242,13 @@ TEST(ExitValues, WritesTheRunningKeysAndNothingElse) {
   v.preference = 0x10;  // written by the options pages, not at exit
   v.daySize = 4;
   WriteExitValues(p, v);
-  std::string raw;
-  ASSERT_TRUE(p.Get("TidewellGeneral", "PosX", raw));
-  EXPECT_EQ(raw, "10");
-  ASSERT_TRUE(p.Get("TidewellGeneral", "SaveWidths", raw));
-  EXPECT_EQ(raw, "22 178 134 30 99 480 250 250 250 200");
-  ASSERT_TRUE(p.Get("TidewellConditions", "SearchEnd", raw));
-  EXPECT_EQ(raw, "150000");
-  ASSERT_TRUE(p.Get("TidewellConditions", "LastRecoSel", raw));
-  ASSERT_TRUE(p.Get("TidewellConditions", "Cond", raw));
-  EXPECT_FALSE(p.Get("TidewellGeneral", "Preference", raw));
-  EXPECT_FALSE(p.Get("TidewellGeneral", "DaySize", raw));
-  EXPECT_FALSE(p.Get("TidewellGeneral", "Path", raw));
-  EXPECT_FALSE(p.Get("TidewellGeneral", "Oskelin", raw));
-  EXPECT_FALSE(p.Get("TidewellGeneral", "NewVersion", raw));
+  EXPECT_EQ(Stored(p, "TidewellGeneral", "PosX"), "10");
+  EXPECT_EQ(Stored(p, "TidewellGeneral", "SaveWidths"), "22 178 134 30 99 480 250 250 250 200");
+  EXPECT_EQ(Stored(p, "TidewellConditions", "SearchEnd"), "150000");
+  EXPECT_NE(Stored(p, "TidewellConditions", "LastRecoSel"), "<absent>");
+  EXPECT_NE(Stored(p, "TidewellConditions", "Cond"), "<absent>");
+  for (const char* key : {"Preference", "DaySize", "Path", "Oskelin", "NewVersion"})
+    EXPECT_EQ(Stored(p, "TidewellGeneral", key), "<absent>") << key;
 
   SettingsValues back = Load(p);
   EXPECT_EQ(back.posX, 10);
@@ -293,13 +287,9 @@ TEST(ExitValues, FontAndMarginWriters) {
   WriteScreenFont(p, v);
   WritePrintFont(p, v);
   WriteMargins(p, v);
-  std::string raw;
-  ASSERT_TRUE(p.Get("TidewellFonts", "FontSize", raw));
-  EXPECT_EQ(raw, "0 700");
-  ASSERT_TRUE(p.Get("TidewellFonts", "PrintFontSize", raw));
-  EXPECT_EQ(raw, "90 400");
-  ASSERT_TRUE(p.Get("TidewellPrint", "Margins", raw));
-  EXPECT_EQ(raw, "10 8 10 8 1 3 2 1 1 0 1");
+  EXPECT_EQ(Stored(p, "TidewellFonts", "FontSize"), "0 700");
+  EXPECT_EQ(Stored(p, "TidewellFonts", "PrintFontSize"), "90 400");
+  EXPECT_EQ(Stored(p, "TidewellPrint", "Margins"), "10 8 10 8 1 3 2 1 1 0 1");
   EXPECT_EQ(Load(p).font, "Verdana");
 }
 

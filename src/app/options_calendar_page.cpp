@@ -158,8 +158,7 @@ INT_PTR CALLBACK CalendarPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_NOTIFY: {
       const auto* n = reinterpret_cast<const NMHDR*>(lp);
-      if (n->code == PSN_RESET) CalendarReset(page);
-      SetPageResult(page, OnPageNotify(page, n, CalendarApply));
+      SetPageResult(page, OnPageNotify(page, n, CalendarApply, CalendarReset));
       return TRUE;
     }
     case WM_DESTROY:

@@ -92,7 +92,8 @@ void UseColourEntries(int first, int count) {
   }
 }
 
-INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND page)) {
+INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND page), void (*reset)(HWND page)) {
+  if (n->code == PSN_RESET && reset) reset(page);
   if (n->code != PSN_APPLY) return 0;
   apply(page);
   return PSNRET_NOERROR;

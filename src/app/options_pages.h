@@ -34,8 +34,9 @@ void ApplyPreferences(const OptionsWork& work);
 // place (whatever refers to it by index follows) and entries that have brushes get new ones.
 void UseColourEntries(int first, int count);
 
-// Answers a sheet notification: PSN_APPLY runs `apply`; the rest is left to the sheet.
-INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND));
+// Answers a sheet notification: PSN_APPLY runs `apply`, PSN_RESET (Cancel) runs `reset`
+// when the page has one; the rest is left to the sheet.
+INT_PTR OnPageNotify(HWND page, const NMHDR* n, void (*apply)(HWND), void (*reset)(HWND) = nullptr);
 
 INT_PTR CALLBACK GeneralPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
 INT_PTR CALLBACK InfoPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);

@@ -110,11 +110,7 @@ INT_PTR CALLBACK RhythmPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_NOTIFY: {
       const NMHDR* n = reinterpret_cast<NMHDR*>(lp);
-      if (n->code == PSN_RESET) {
-        if (s) OnReset(page);
-        return TRUE;
-      }
-      SetPageResult(page, OnPageNotify(page, n, OnApply));
+      if (s) SetPageResult(page, OnPageNotify(page, n, OnApply, OnReset));
       return TRUE;
     }
     case WM_DESTROY:

@@ -218,11 +218,7 @@ INT_PTR CALLBACK SearchPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY: {
       const NMHDR* n = reinterpret_cast<NMHDR*>(lp);
       if (n->code == PSN_KILLACTIVE && s) CommitSearchEnd(page, *s);
-      if (n->code == PSN_RESET) {
-        if (s) OnReset(page);
-        return TRUE;
-      }
-      SetPageResult(page, OnPageNotify(page, n, OnApply));
+      if (s) SetPageResult(page, OnPageNotify(page, n, OnApply, OnReset));
       return TRUE;
     }
     case WM_DESTROY:

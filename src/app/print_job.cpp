@@ -97,6 +97,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 
 // Everything one job draws with, made once before the first page.
 struct JobContext {
+  explicit JobContext(PrintJob& j) : job(j) {}
   PrintJob& job;
   PageRect page;
   int line = 0;          // print line height L
@@ -264,7 +265,7 @@ int PrintPages(PrintJob& job) {
   App& app = TheApp();
   HDC dc = job.dc;
   if (!dc) return kNoDevice;
-  JobContext c{job};
+  JobContext c(job);
   const PersonDocument& doc = *job.cw->doc;
   c.docName = std::string(app.productTitle) + " " + doc.header.Name();
   c.twoColours = GetDeviceCaps(dc, NUMCOLORS) == 2;

@@ -261,7 +261,9 @@ int PasswordProtect(const Context& ctx) {
   if (!rep) return 1;
   SetText(rep, kPassword, "geheim7");
   Press(rep, IDOK);
-  Check(WaitFor([&] { return NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
+  // The save is posted only once the repetition has ended: its modal loop would otherwise
+  // run the save before the new password reaches the document.
+  Check(WaitFor([&] { return !IsWindow(rep) && NoDialogWith(s.program, kName); }, 10000), "person dialog closed");
   s.Command(kSave);
   Check(WaitFor([&] { return ReadHeader(path).Password() == "geheim7"; }, 10000), "the repeated password is saved");
   PostMessageA(child, WM_CLOSE, 0, 0);

@@ -202,14 +202,6 @@ std::string MakeDatedPerson(const std::string& work, tw::DayNumber birthday, tw:
   return path;
 }
 
-std::string DateText(tw::DayNumber d) {
-  int y = 0, m = 0, day = 0;
-  tw::DateFromDay(d, &y, &m, &day);
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", day, m, y);
-  return buf;
-}
-
 const tw::DayNumber kBirthday = tw::DayFromDate(1980, 4, 20);
 
 tw::DayNumber ParseDateText(const std::string& text) {

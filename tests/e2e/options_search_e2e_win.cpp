@@ -49,14 +49,6 @@ bool IniHasLine(const std::string& line) {
   return text.find("\n" + line + "\r\n") != std::string::npos || text.find("\n" + line + " \r\n") != std::string::npos;
 }
 
-std::string DateText(tw::DayNumber d) {
-  int y = 0, m = 0, day = 0;
-  tw::DateFromDay(d, &y, &m, &day);
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", day, m, y);
-  return buf;
-}
-
 bool Answers(HWND w) {
   DWORD_PTR r = 0;
   return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &r) != 0;

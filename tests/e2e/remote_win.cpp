@@ -346,4 +346,12 @@ std::string WriteErikaDocument(const std::string& work, const uint32_t* preferen
   return path;
 }
 
+std::string DateText(int32_t d) {
+  int y = 0, m = 0, day = 0;
+  tw::DateFromDay(d, &y, &m, &day);
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", day, m, y);
+  return buf;
+}
+
 }  // namespace e2e

@@ -118,4 +118,7 @@ struct ListSession : FrameSession {
   }
 };
 
+// A day as the date field shows it: "dd.mm.yyyy".
+std::string DateText(int32_t day);
+
 }  // namespace e2e

@@ -1,6 +1,5 @@
 #include "core/platform.h"
 
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -24,9 +23,14 @@ bool RecordingSink::Has(int id) const {
 
 bool MemoryProfile::NoCase::operator()(const std::string& a, const std::string& b) const {
   size_t n = a.size() < b.size() ? a.size() : b.size();
+  // ASCII folding, as tolower does in the "C" locale the program runs in, without a library
+  // call per character: every setting lookup walks the key map with this.
+  auto fold = [](char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u;
+  };
   for (size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
+    const unsigned ca = fold(a[i]), cb = fold(b[i]);
     if (ca != cb) return ca < cb;
   }
   return a.size() < b.size();

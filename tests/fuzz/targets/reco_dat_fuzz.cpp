@@ -10,7 +10,9 @@
 #include "reco/reco_tables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tw::RecoTables tables;
+  // One table for every run: the records a run fills are emptied again at its end, so each
+  // run starts from the state a fresh table has (making one is a fixed cost per run).
+  static tw::RecoTables tables;
   uint8_t record[tw::kRecoRecordSize];
   size_t reached = 0;
   for (size_t s = 0; s < tw::kRecoSlots && s * tw::kRecoRecordSize < size; ++s, ++reached) {
@@ -31,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     tw::HoldingRecommendations(tables, day, 0);
   }
   tw::RecoExportText(tables, tw::RecoCategoryLabels());
-  for (size_t s = 0; s < reached; ++s) tables.records[s].ToBytes(record);
+  for (size_t s = 0; s < reached; ++s) {
+    tables.records[s].ToBytes(record);
+    tables.records[s] = tw::RecoRecord();
+  }
   return 0;
 }

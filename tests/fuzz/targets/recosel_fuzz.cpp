@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static std::vector<uint8_t> image(tw::kRecoSelTableSize);
   std::fill(image.begin(), image.end(), 0);
   std::memcpy(image.data(), data, std::min<size_t>(size, image.size()));
-  tw::RecoTables tables;
+  // Only the selections change from run to run and decoding replaces all of them, so one
+  // table (its 768 empty records are most of the cost of making one) serves every run.
+  static tw::RecoTables tables;
   tables.DecodeSelections(image.data());
   tables.ForceFixedSelections();
   tables.SelectionsFull();

@@ -37,7 +37,8 @@ int NotesYearFromText(const std::string& text, int fallbackYear) {
     any = true;
     if (year > 99999) break;
   }
-  if (!any) return fallbackYear;
+  // The fallback is the year of the stored start, which a file can put anywhere.
+  if (!any) year = fallbackYear;
   if (year < 1600) year = 1600;
   if (year > 2049) year = 2049;
   return year;

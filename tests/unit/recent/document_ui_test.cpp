@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "calendar/date_step.h"
+#include "core/daynumber.h"
 #include "doc/document_ui.h"
 
 namespace tw {
@@ -41,6 +44,12 @@ TEST(NotesYear, DigitsWithinTheCalendarYears) {
   EXPECT_EQ(NotesYearFromText("12", 2000), 1600);
   EXPECT_EQ(NotesYearFromText("9999", 2000), 2049);
   EXPECT_EQ(NotesYearFromText("2010x", 2000), 2010);
+  // An empty box falls back to the stored start's year; a file may hold any start, and the
+  // year of the last day number is far beyond what a day number can count from again.
+  int storedYear = 0;
+  DateFromDay(INT32_MAX, &storedYear);
+  EXPECT_EQ(NotesYearFromText("", storedYear), 2049);
+  EXPECT_EQ(NotesYearFromText("", 1200), 1600);
 }
 
 TEST(SuggestedName, CharactersAFileNameCannotHoldAreReplaced) {

@@ -1,7 +1,8 @@
 // Reco.dat: the records of the table image (a short file leaves the rest zero, as the
 // loader does, and only the records the input reaches are decoded, to keep runs fast),
-// then the condition test on a few days, the export listing and the records written back
-// (those the input reached: encoding all 768 each run would be most of the time).
+// then one consumer per run, picked by the input's length (the condition test on a few days,
+// the export listing or the group checks), and the records written back (those the input
+// reached: encoding all 768 each run would be most of the time).
 #include <cstring>
 
 #include "reco/reco_eval.h"
@@ -22,17 +23,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     tables.records[s] = tw::RecoRecord::FromBytes(record);
   }
   tables.RebuildUsedMap();
-  tables.FirstFreeSlot();
-  for (int s = 0; s < tw::kRecoSlots; ++s)
-    if (tables.records[s].occupied() && tables.records[s].isHeader()) tables.GroupHasSeveralMembers(-tables.records[s].groupLink);
-  tw::RecoDay day;
-  for (tw::DayNumber d : {tw::DayNumber{149000}, tw::DayNumber{149100}, tw::DayNumber{tw::kLastMoonDay}}) {
-    day.day = d;
-    day.year.Compute(d);
-    day.MatchMovableDays();
-    tw::HoldingRecommendations(tables, day, 0);
+  switch (size % 3) {
+    case 0: {
+      tw::RecoDay day;
+      for (tw::DayNumber d : {tw::DayNumber{149000}, tw::DayNumber{149100}, tw::DayNumber{tw::kLastMoonDay}}) {
+        day.day = d;
+        day.year.Compute(d);
+        day.MatchMovableDays();
+        tw::HoldingRecommendations(tables, day, 0);
+      }
+      break;
+    }
+    case 1:
+      tw::RecoExportText(tables, tw::RecoCategoryLabels());
+      break;
+    default:
+      tables.FirstFreeSlot();
+      for (int s = 0; s < tw::kRecoSlots; ++s)
+        if (tables.records[s].occupied() && tables.records[s].isHeader())
+          tables.GroupHasSeveralMembers(-tables.records[s].groupLink);
   }
-  tw::RecoExportText(tables, tw::RecoCategoryLabels());
   for (size_t s = 0; s < reached; ++s) {
     tables.records[s].ToBytes(record);
     tables.records[s] = tw::RecoRecord();
